@@ -1,0 +1,6 @@
+#pragma once
+
+// The Favorites menu tree and its command ids.
+class CFavoritesTree {
+public:
+};

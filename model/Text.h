@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Byte-string helpers shared by the core. Case-insensitive means ASCII letters
+// are folded; other bytes compare as they are.
+char AsciiLower(char c);
+char AsciiUpper(char c);
+std::string ToLower(std::string_view s);
+std::string ToUpper(std::string_view s);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+int CompareNoCase(std::string_view a, std::string_view b);
+bool ContainsNoCase(std::string_view haystack, std::string_view needle);
+std::string Trim(std::string_view s);
+std::string TrimLeft(std::string_view s);
+std::string TrimRight(std::string_view s);
+// Integer of a word as sscanf("%d") reads it: optional sign and digits after
+// leading white space; anything else gives 0. Saturates instead of overflowing.
+int ParseInt(std::string_view word);
+// printf-style formatting into a std::string.
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Splits configuration-file lines: the first word is taken off with the
+// space after it, and the remaining text is trimmed at its start.
+class LineWords {
+public:
+    explicit LineWords(std::string_view line);
+    std::string Next();
+    int NextInt() { return ParseInt(Next()); }
+    // Everything not yet taken, trimmed at both ends.
+    std::string Rest() const;
+
+private:
+    std::string rest_;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One match of a file-system search.
+struct FileEntry {
+    std::string name; // the name inside its folder, without the folder
+    bool isFolder = false;
+};
+
+// Everything the core asks of the file system. Paths are byte strings in the
+// platform's own form; the real implementation lives in platform/posix, tests
+// use a temporary folder or an in-memory fake.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The first match of a search for `pattern`: a path whose last component
+    // may hold the wildcards '*' and '?'. nullopt when nothing matches.
+    virtual std::optional<FileEntry> FindFirst(const std::string& pattern) const = 0;
+    // Every match of `pattern`, in the order the folder lists them.
+    virtual std::vector<FileEntry> FindAll(const std::string& pattern) const = 0;
+    virtual bool IsFolder(const std::string& path) const = 0;
+    // A regular file with an execute bit whose content is a program (an ELF
+    // header or "#!"), so a document on a mount with every x bit set stays a
+    // document.
+    virtual bool IsExecutableProgram(const std::string& path) const = 0;
+    // Mount points of block devices, and "/"; the drive roots of this machine.
+    virtual std::vector<std::string> DriveRoots() const = 0;
+    virtual std::string CurrentDirectory() const = 0;
+    virtual std::string HomeDirectory() const = 0;
+
+    // Whole-file read; false when the file cannot be read.
+    virtual bool ReadFile(const std::string& path, std::string& contents) const = 0;
+    // Replaces `path` with `contents` atomically: a temporary file in the same
+    // folder is written, flushed, synced and renamed over the target, then the
+    // folder is synced. On any failure the old file is left as it was.
+    virtual bool WriteFileAtomic(const std::string& path, std::string_view contents) = 0;
+    virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool CreateFolder(const std::string& path) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+    // Renames a file; refuses (false) when `to` exists and is another file.
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+// How the opened window should start.
+enum class ShowMode { Normal = 1, Maximized = 2, Minimized = 3 };
+
+struct LaunchRequest {
+    std::string target;
+    std::string parameters;
+    std::string directory;
+    ShowMode show = ShowMode::Normal;
+};
+
+// Result codes of a launch; values above 32 mean success, as callers expect.
+namespace ShellResult {
+inline constexpr int Ok = 42;
+inline constexpr int FileNotFound = 2;
+inline constexpr int PathNotFound = 3;
+inline constexpr int BadFormat = 11;
+inline constexpr int BadParameters = 12; // an unterminated quote in the parameters
+inline constexpr int Generic = 31;
+} // namespace ShellResult
+
+// Starts programs and opens documents, folders and addresses.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Starts an executable directly (never through a shell).
+    virtual int Execute(const LaunchRequest& request) = 0;
+    // Hands a document, folder, drive or address to the desktop's opener.
+    virtual int Open(const LaunchRequest& request) = 0;
+    // The full path of the first of `program` found on PATH, or "".
+    virtual std::string FindProgram(const std::string& program) const = 0;
+};

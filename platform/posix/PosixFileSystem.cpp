@@ -1,0 +1,270 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool HasWildcard(const std::string& s) {
+    return s.find_first_of("*?") != std::string::npos;
+}
+
+// Splits "dir/name" into its folder ("." when none) and last component.
+void SplitPath(const std::string& path, std::string& folder, std::string& name) {
+    std::string p = path;
+    while (p.size() > 1 && p.back() == '/')
+        p.pop_back();
+    const size_t slash = p.rfind('/');
+    if (slash == std::string::npos) {
+        folder = ".";
+        name = p;
+    } else {
+        folder = slash == 0 ? "/" : p.substr(0, slash);
+        name = p.substr(slash + 1);
+    }
+}
+
+bool StatIsFolder(const std::string& path) {
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool WriteAll(int fd, const char* data, size_t size, long long& limit) {
+    while (size > 0) {
+        size_t chunk = size;
+        if (limit >= 0) {
+            if (limit == 0) {
+                errno = ENOSPC;
+                return false;
+            }
+            chunk = std::min<size_t>(chunk, static_cast<size_t>(limit));
+        }
+        const ssize_t n = ::write(fd, data, chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+        if (limit >= 0)
+            limit -= n;
+    }
+    return true;
+}
+
+void SyncFolderOf(const std::string& path) {
+    std::string folder, name;
+    SplitPath(path, folder, name);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::optional<FileEntry> PosixFileSystem::FindFirst(const std::string& pattern) const {
+    if (pattern.empty())
+        return std::nullopt;
+    if (!HasWildcard(pattern)) {
+        struct stat st{};
+        if (::stat(pattern.c_str(), &st) != 0)
+            return std::nullopt;
+        std::string folder, name;
+        SplitPath(pattern, folder, name);
+        return FileEntry{name.empty() ? pattern : name, S_ISDIR(st.st_mode)};
+    }
+    auto all = FindAll(pattern);
+    if (all.empty())
+        return std::nullopt;
+    return all.front();
+}
+
+std::vector<FileEntry> PosixFileSystem::FindAll(const std::string& pattern) const {
+    std::vector<FileEntry> out;
+    if (pattern.empty())
+        return out;
+    if (!HasWildcard(pattern)) {
+        if (auto e = FindFirst(pattern))
+            out.push_back(*e);
+        return out;
+    }
+    std::string folder, name;
+    SplitPath(pattern, folder, name);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return out;
+    while (const dirent* d = ::readdir(dir)) {
+        const std::string entry = d->d_name;
+        if (entry == "." || entry == "..")
+            continue;
+        if (::fnmatch(name.c_str(), entry.c_str(), FNM_PERIOD) != 0)
+            continue;
+        out.push_back({entry, StatIsFolder(folder + "/" + entry)});
+    }
+    ::closedir(dir);
+    return out;
+}
+
+bool PosixFileSystem::IsFolder(const std::string& path) const {
+    return !path.empty() && StatIsFolder(path);
+}
+
+bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
+    struct stat st{};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0)
+        return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    char head[4] = {};
+    const ssize_t n = ::read(fd, head, sizeof head);
+    ::close(fd);
+    if (n >= 4 && std::memcmp(head, "\x7f"
+                                    "ELF",
+                              4) == 0)
+        return true;
+    return n >= 2 && head[0] == '#' && head[1] == '!';
+}
+
+std::vector<std::string> PosixFileSystem::DriveRoots() const {
+    std::vector<std::string> roots{"/"};
+    FILE* mounts = std::fopen("/proc/self/mounts", "re");
+    if (!mounts)
+        return roots;
+    char line[4096];
+    while (std::fgets(line, sizeof line, mounts)) {
+        char device[1024], mountPoint[2048];
+        if (std::sscanf(line, "%1023s %2047s", device, mountPoint) != 2)
+            continue;
+        if (std::strncmp(device, "/dev/", 5) != 0)
+            continue;
+        std::string mp;
+        // /proc/self/mounts escapes spaces and other bytes as \ooo.
+        for (const char* p = mountPoint; *p; ++p) {
+            if (p[0] == '\\' && p[1] >= '0' && p[1] <= '7' && p[2] && p[3]) {
+                mp += static_cast<char>((p[1] - '0') * 64 + (p[2] - '0') * 8 + (p[3] - '0'));
+                p += 3;
+            } else {
+                mp += *p;
+            }
+        }
+        if (mp != "/")
+            roots.push_back(mp);
+    }
+    std::fclose(mounts);
+    return roots;
+}
+
+std::string PosixFileSystem::CurrentDirectory() const {
+    std::string buffer(PATH_MAX, '\0');
+    if (!::getcwd(buffer.data(), buffer.size()))
+        return {};
+    buffer.resize(std::strlen(buffer.c_str()));
+    return buffer;
+}
+
+std::string PosixFileSystem::HomeDirectory() const {
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* pw = ::getpwuid(::getuid()))
+        return pw->pw_dir;
+    return "/";
+}
+
+bool PosixFileSystem::ReadFile(const std::string& path, std::string& contents) const {
+    contents.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    if (st.st_size > 0)
+        contents.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        contents.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view contents,
+                         long long writeLimit) {
+    std::string folder, name;
+    SplitPath(path, folder, name);
+    std::string temp = folder + "/." + name + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // Keep the permissions of the file being replaced.
+    struct stat old{};
+    if (::stat(path.c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    else
+        ::fchmod(fd, 0644);
+    const bool ok = WriteAll(fd, contents.data(), contents.size(), writeLimit) &&
+                    ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!ok || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolderOf(path);
+    return true;
+}
+
+bool PosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view contents) {
+    return WriteFileAtomically(path, contents);
+}
+
+bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to,
+                               bool failIfExists) {
+    if (failIfExists && ::access(to.c_str(), F_OK) == 0)
+        return false;
+    std::string contents;
+    if (!ReadFile(from, contents))
+        return false;
+    return WriteFileAtomically(to, contents);
+}
+
+bool PosixFileSystem::CreateFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0755) == 0;
+}
+
+bool PosixFileSystem::DeleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+    struct stat a{}, b{};
+    if (::stat(from.c_str(), &a) != 0)
+        return false;
+    if (::stat(to.c_str(), &b) == 0 && !(a.st_dev == b.st_dev && a.st_ino == b.st_ino))
+        return false;
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}

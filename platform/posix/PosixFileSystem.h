@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+// The file system of this machine, through POSIX calls. Names are bytes:
+// nothing is converted or skipped for not being UTF-8.
+class PosixFileSystem : public FileSystem {
+public:
+    std::optional<FileEntry> FindFirst(const std::string& pattern) const override;
+    std::vector<FileEntry> FindAll(const std::string& pattern) const override;
+    bool IsFolder(const std::string& path) const override;
+    bool IsExecutableProgram(const std::string& path) const override;
+    std::vector<std::string> DriveRoots() const override;
+    std::string CurrentDirectory() const override;
+    std::string HomeDirectory() const override;
+    bool ReadFile(const std::string& path, std::string& contents) const override;
+    bool WriteFileAtomic(const std::string& path, std::string_view contents) override;
+    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool CreateFolder(const std::string& path) override;
+    bool DeleteFile(const std::string& path) override;
+    bool Rename(const std::string& from, const std::string& to) override;
+};
+
+// Writes `contents` to `path` through a temporary file in the same folder:
+// every write checked, fsync, rename, then fsync of the folder. `writeLimit`
+// (tests only) makes writes fail once that many bytes are written.
+bool WriteFileAtomically(const std::string& path, std::string_view contents,
+                         long long writeLimit = -1);

@@ -1,0 +1,18 @@
+#include "platform/posix/SystemClock.h"
+
+#include <ctime>
+
+LocalDateTime SystemClock::Now() const {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    LocalDateTime now;
+    now.year = tm.tm_year + 1900;
+    now.month = tm.tm_mon + 1;
+    now.day = tm.tm_mday;
+    now.hour = tm.tm_hour;
+    now.minute = tm.tm_min;
+    now.second = tm.tm_sec;
+    now.weekday = tm.tm_wday;
+    return now;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+// A recurrence rule: a button's launch schedule or an alarm.
+class CSchedule {
+public:
+    virtual ~CSchedule() = default;
+};

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need,
+# only when some are missing.
+set -euo pipefail
+packages=(
+  cmake ninja-build g++ clang pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev qt6-image-formats-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb openbox xdotool imagemagick x11-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,6 @@
+#pragma once
+
+// The table of action sounds.
+class CActionSounds {
+public:
+};
