@@ -21,6 +21,18 @@ struct DialogParams {
     std::string folder;
 };
 
+// The button window's run-time state that loading resets: the pending
+// two-click operation (move, copy, copy icon) and the right-clicked slot.
+struct ButtonWindowState {
+    bool moveMode = false;
+    bool copyMode = false;
+    bool iconCopyMode = false;
+    int sourceCategory = -1;
+    int sourceSlot = -1;
+    int rightClickedSlot = -1;
+    bool PendingOperation() const { return moveMode || copyMode || iconCopyMode; }
+};
+
 // Folders recorded at start.
 struct StartFolders {
     std::string windowsFolder = "/usr";      // the system's program folder
@@ -111,6 +123,7 @@ public:
     bool savedLockWindowPosition = true;
 
     void SetModified() { settingsModified = true; }
+    ButtonWindowState editState;
 
     // --- The other tables of a configuration -----------------------------------
     CAlarmTable alarms;
