@@ -1,0 +1,31 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A configuration file read into memory once per load. Section readers scan
+// this copy; lines end at LF and a CR before it is dropped.
+class ConfigText {
+public:
+    ConfigText() = default;
+    explicit ConfigText(std::string bytes);
+
+    const std::vector<std::string_view>& Lines() const { return lines_; }
+    size_t LineCount() const { return lines_.size(); }
+    std::string_view Line(size_t i) const { return lines_[i]; }
+
+    // The index of the line after the first line that, trimmed, equals `name`
+    // ignoring case; npos when there is none.
+    size_t FindSection(std::string_view name, size_t from = 0) const;
+
+    static constexpr size_t npos = static_cast<size_t>(-1);
+
+private:
+    std::string bytes_;
+    std::vector<std::string_view> lines_;
+};
+
+// Whether a trimmed line is one of the section names of `endSet` (ignoring case).
+bool IsSectionEnd(std::string_view trimmedLine, std::initializer_list<const char*> endSet);
