@@ -14,6 +14,9 @@ class CSchedule;
 struct PendingRecord {
     int slot = 0; // as written, 1-based
     std::string target;
+    // The header's text after its keyword: a Favorites item header holds only
+    // the target there, without a slot number.
+    std::string afterKeyword;
     bool url = false;
     std::string name;
     std::string text;

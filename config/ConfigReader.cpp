@@ -1,0 +1,195 @@
+#include "config/ConfigReader.h"
+
+#include "config/ButtonRecord.h"
+#include "model/ButtonDef.h"
+#include "model/Model.h"
+#include "model/Text.h"
+#include "schedule/Schedule.h"
+
+namespace {
+
+constexpr const char* kHeaders[] = {
+    "DORVANE CONFIGURATION FILE v10.0", "DORVANE CONFIGURATION FILE v9.0",
+    "DORVANE CONFIGURATION FILE v8.0",  "DORVANE CONFIGURATION FILE v6.0",
+    "DORVANE CONFIGURATION FILE v5.0",  "DORVANE CATEGORIES and BUTTONS",
+};
+constexpr int kHeaderVersions[] = {10, 9, 8, 6, 5, 4};
+
+constexpr std::initializer_list<const char*> kSettingsEnd = {"FILE_DIALOG_PARAMETERS", "SOUNDS",
+                                                             "ALARMS", "BUTTONS"};
+constexpr int kDialogLines = 4;
+
+void BadKeyword(CModel& model, const ConfigSource& file) {
+    model.Message(Format("Invalid keyword in \"%s\"", file.Path().c_str()), "Bad Keyword",
+                  MsgIcon::Stop);
+}
+
+// Puts the button of a completed record into its slot; slot numbers outside
+// 1..100 (only a hand-edited file has them) are skipped.
+void CreateButton(CModel& model, CCategory& category, const PendingRecord& record) {
+    if (record.slot < 1 || record.slot > kSlotsPerCategory)
+        return;
+    std::unique_ptr<CButtonDef> button = BuildButton(model, record);
+    if (const CSchedule* read = record.schedule.get()) {
+        const Clock& clock = model.platform.clock;
+        if (read->type == CSchedule::One_Time &&
+            HasPassed(clock, read->month, read->day, read->year, read->hour, read->minute,
+                      read->am)) {
+            model.loadDropped = true;
+        } else {
+            auto schedule = std::make_unique<CSchedule>(*read);
+            schedule->Recompute(clock);
+            button->SetSchedule(std::move(schedule));
+        }
+    }
+    category.SetSlot(record.slot - 1, std::move(button));
+}
+
+} // namespace
+
+ConfigSource::ConfigSource(std::string path, bool readable, std::string bytes)
+    : path_(std::move(path)), readable_(readable), text_(std::move(bytes)) {}
+
+ConfigSource ConfigSource::Read(const FileSystem& fs, const std::string& path) {
+    std::string bytes;
+    const bool readable = fs.ReadFile(path, bytes);
+    if (!readable)
+        bytes.clear();
+    return ConfigSource(path, readable, std::move(bytes));
+}
+
+const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() const {
+    if (indexed_)
+        return categoryLines_;
+    indexed_ = true;
+    const size_t start = text_.FindSection("BUTTONS");
+    if (start == ConfigText::npos)
+        return categoryLines_;
+    for (size_t i = start; i < text_.LineCount(); ++i) {
+        const std::string line = Trim(text_.Line(i));
+        if (line.empty())
+            continue;
+        if (IsSectionEnd(line, kButtonsEnd))
+            break;
+        LineWords words(line);
+        if (EqualsNoCase(words.Next(), "CATEGORY"))
+            categoryLines_.push_back({words.Rest(), i + 1});
+    }
+    return categoryLines_;
+}
+
+int HeaderVersion(std::string_view firstLine) {
+    for (size_t i = 0; i < std::size(kHeaders); ++i)
+        if (EqualsNoCase(firstLine, kHeaders[i]))
+            return kHeaderVersions[i];
+    return -1;
+}
+
+int ConfigurationVersion(CModel& model, const ConfigSource& file) {
+    if (!file.Readable())
+        return -1;
+    const ConfigText& text = file.Text();
+    const int version = text.LineCount() == 0 ? -1 : HeaderVersion(text.Line(0));
+    if (version < 0)
+        model.Message("The file\r\n\r\n" + file.Path() + "\r\n\r\n" +
+                          "is not a valid DORVANE configuration file.\r\n\r\n",
+                      "Bad Configuration File", MsgIcon::Stop);
+    return version;
+}
+
+void ReadCategories(CModel& model, const ConfigSource& file) {
+    int number = 0; // CATEGORY lines seen
+    for (const ConfigSource::CategoryLine& category : file.CategoryLines()) {
+        if (number == kMaxCategories) {
+            model.Message(Format("The maximum number of categories is %d", kMaxCategories),
+                          "Too Many Categories", MsgIcon::Stop);
+            return;
+        }
+        ++number;
+        if (category.name.empty()) {
+            model.Message(
+                Format("Category %d in \"%s\" is not named\r\n\r\n", number, file.Path().c_str()),
+                "Category Name Missing", MsgIcon::Stop);
+            return;
+        }
+        model.CreateCategory(-1, category.name);
+    }
+}
+
+void ReadSettings(CModel& model, const ConfigSource& file) {
+    const ConfigText& text = file.Text();
+    const size_t start = text.FindSection("SETTINGS");
+    if (start == ConfigText::npos)
+        return;
+    for (size_t i = start; i < text.LineCount(); ++i) {
+        const std::string line = Trim(text.Line(i));
+        if (line.empty())
+            continue;
+        if (IsSectionEnd(line, kSettingsEnd))
+            break;
+        LineWords words(line);
+        const std::string key = words.Next();
+        ApplySettingLine(model.settings, key, words.Rest());
+    }
+    NormaliseLayoutTypes(model.settings);
+}
+
+void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
+    CCategory* category = index >= 0 ? model.Category(index) : nullptr;
+    if (!category)
+        return;
+    // With two categories of the same name, both take the records of the first.
+    size_t start = ConfigText::npos;
+    for (const ConfigSource::CategoryLine& line : file.CategoryLines()) {
+        if (EqualsNoCase(line.name, category->Name())) {
+            start = line.next;
+            break;
+        }
+    }
+    if (start == ConfigText::npos)
+        return;
+
+    const ConfigText& text = file.Text();
+    PendingRecord record;
+    for (size_t i = start; i < text.LineCount(); ++i) {
+        const std::string line = Trim(text.Line(i));
+        if (line.empty())
+            continue;
+        if (IsSectionEnd(line, kButtonsEnd) || EqualsNoCase(LineWords(line).Next(), "CATEGORY"))
+            break;
+        switch (ApplyRecordLine(record, line)) {
+        case RecordLine::Start:
+        case RecordLine::Field:
+            break;
+        case RecordLine::End:
+            // The record stays as it is until the next header line.
+            CreateButton(model, *category, record);
+            break;
+        case RecordLine::Unknown:
+            BadKeyword(model, file);
+            return;
+        }
+    }
+}
+
+void ReadDialogParameters(CModel& model, const ConfigSource& file) {
+    const ConfigText& text = file.Text();
+    const size_t start = text.FindSection("FILE_DIALOG_PARAMETERS");
+    if (start == ConfigText::npos)
+        return;
+    for (int entry = 0; entry < kDialogLines; ++entry) {
+        const size_t i = start + static_cast<size_t>(entry);
+        if (i >= text.LineCount())
+            return;
+        const std::string line = Trim(text.Line(i));
+        if (IsSectionEnd(line, kSettingsEnd))
+            return;
+        LineWords words(line);
+        words.Next(); // the label is not examined
+        DialogParams& params = model.DialogEntry(entry);
+        params.filter = words.NextInt();
+        params.folder = words.Rest();
+        if (EqualsNoCase(params.folder, "Default"))
+            params.folder.clear();
+    }
+}

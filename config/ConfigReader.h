@@ -1,0 +1,60 @@
+#pragma once
+
+#include "config/ConfigText.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CModel;
+class FileSystem;
+
+// A configuration file as one load sees it: read once, then scanned by every
+// section reader. An unreadable or missing file reads as one without sections.
+class ConfigSource {
+  public:
+    ConfigSource() = default;
+    ConfigSource(std::string path, bool readable, std::string bytes);
+    static ConfigSource Read(const FileSystem& fs, const std::string& path);
+
+    const std::string& Path() const { return path_; }
+    bool Readable() const { return readable_; }
+    const ConfigText& Text() const { return text_; }
+
+    // A CATEGORY line of the BUTTONS section: its name and the index of the
+    // line after it. Built on first use, so every category read does not scan
+    // the file from its start again.
+    struct CategoryLine {
+        std::string name;
+        size_t next;
+    };
+    const std::vector<CategoryLine>& CategoryLines() const;
+
+  private:
+    std::string path_;
+    bool readable_ = false;
+    ConfigText text_;
+    mutable bool indexed_ = false;
+    mutable std::vector<CategoryLine> categoryLines_;
+};
+
+// Where the button records of a file end (besides the next CATEGORY line).
+inline constexpr std::initializer_list<const char*> kButtonsEnd = {
+    "FILE_DIALOG_PARAMETERS", "SOUNDS", "ALARMS", "FAVORITES", "BUTTONS"};
+
+// The version a header line names (10, 9, 8, 6, 5 or 4), or -1.
+int HeaderVersion(std::string_view firstLine);
+
+// The version of the file's header. -1 without a message when the file could
+// not be read; -1 after "Bad Configuration File" when it is empty or its first
+// line is no header.
+int ConfigurationVersion(CModel& model, const ConfigSource& file);
+
+// Creates the categories named by the CATEGORY lines, in file order.
+void ReadCategories(CModel& model, const ConfigSource& file);
+// Applies the SETTINGS section, then the row/column rule.
+void ReadSettings(CModel& model, const ConfigSource& file);
+// Reads the button records of category `index` into its slots.
+void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index);
+// Fills the file-dialog entries 0 to 3.
+void ReadDialogParameters(CModel& model, const ConfigSource& file);
