@@ -1,8 +1,479 @@
 #include "model/ButtonDef.h"
 
+#include <algorithm>
+
+#include "config/ConfigText.h"
+#include "model/Model.h"
+#include "model/Text.h"
 #include "schedule/Schedule.h"
+#include "schedule/ScheduleRecord.h"
 #include "utilities/DownloadData.h"
+
+namespace {
+
+// Shortcut chains longer than this are taken to loop through different
+// spellings of the same file.
+constexpr size_t kMaxShortcutHops = 16;
+
+bool IsSpecialName(const std::string& name) {
+    return std::any_of(std::begin(kSpecialFolderNames), std::end(kSpecialFolderNames),
+                       [&](const char* special) { return EqualsNoCase(name, special); });
+}
+
+IconRole FolderRole(const std::string& name) {
+    static constexpr std::pair<const char*, IconRole> kRoles[] = {
+        {"Control Panel", IconRole::ControlPanel},
+        {"Dial-Up Networking", IconRole::DialUpNetworking},
+        {"Printers", IconRole::Printers},
+        {"My Computer", IconRole::MyComputer},
+        {"Windows Folder", IconRole::WindowsFolder},
+        {"Start Menu Folder", IconRole::StartMenuFolder},
+        {"Start-Up Folder", IconRole::StartUpFolder},
+    };
+    for (const auto& [special, role] : kRoles)
+        if (EqualsNoCase(name, special))
+            return role;
+    return IconRole::Folder;
+}
+
+bool IsIconFileExtension(const std::string& ext) {
+    return StringInList(ext, "ico", "exe", "dll", "icl") || StringInList(ext, "png", "svg", "xpm");
+}
+
+// A field written on one record line: a line break inside it would start a
+// line of its own when the file is read back.
+std::string OneLine(std::string s) {
+    std::replace(s.begin(), s.end(), '\r', ' ');
+    std::replace(s.begin(), s.end(), '\n', ' ');
+    return s;
+}
+
+} // namespace
 
 CButtonDef::CButtonDef(CModel& model) : model_(&model) {}
 
+CButtonDef::CButtonDef(CModel& model, const std::string& name, const std::string& target,
+                       const std::string& iconFile, int iconIndex, int openMode)
+    : model_(&model) {
+    Set(name, target, iconFile, iconIndex, openMode);
+}
+
+CButtonDef::CButtonDef(CModel& model, const std::string& name, const std::string& target,
+                       int openMode)
+    : model_(&model) {
+    Set(name, target, "", 0, openMode);
+}
+
+CButtonDef::CButtonDef(const CButtonDef& other, bool withSchedule)
+    : model_(other.model_), openMode_(other.openMode_), icon_(other.icon_),
+      iconIndex_(other.iconIndex_), iconFile_(other.iconFile_), sound_(other.sound_),
+      parameters_(other.parameters_), directory_(other.directory_), kind_(other.kind_),
+      target_(other.target_), name_(other.name_), text_(other.text_),
+      backupEnabled_(other.backupEnabled_), shellIcon_(other.shellIcon_),
+      fromShortcut_(other.fromShortcut_) {
+    if (withSchedule && other.schedule_)
+        schedule_ = std::make_unique<CSchedule>(*other.schedule_);
+    if (other.downloadData_)
+        downloadData_ = std::make_unique<CDownloadData>(*other.downloadData_);
+}
+
+CButtonDef& CButtonDef::operator=(const CButtonDef& other) {
+    if (this == &other)
+        return *this;
+    CButtonDef copy(other);
+    model_ = copy.model_;
+    schedule_ = std::move(copy.schedule_);
+    downloadData_ = std::move(copy.downloadData_);
+    openMode_ = copy.openMode_;
+    icon_ = std::move(copy.icon_);
+    iconIndex_ = copy.iconIndex_;
+    iconFile_ = std::move(copy.iconFile_);
+    sound_ = std::move(copy.sound_);
+    parameters_ = std::move(copy.parameters_);
+    directory_ = std::move(copy.directory_);
+    kind_ = std::move(copy.kind_);
+    target_ = std::move(copy.target_);
+    name_ = std::move(copy.name_);
+    text_ = std::move(copy.text_);
+    backupEnabled_ = copy.backupEnabled_;
+    shellIcon_ = copy.shellIcon_;
+    fromShortcut_ = copy.fromShortcut_;
+    return *this;
+}
+
 CButtonDef::~CButtonDef() = default;
+
+namespace {
+
+// The category and slot a new button goes to, or null when there is none.
+CCategory* Destination(CModel& model, int cat, int& slot) {
+    const int index = cat == -1 ? model.CurrentCategoryIndex() : cat;
+    CCategory* category = model.Category(index);
+    if (!category || index < 0)
+        return nullptr;
+    if (slot == -1)
+        slot = model.FindFreeSlot(index, 0, true);
+    if (slot < 0 || slot >= kSlotsPerCategory)
+        return nullptr;
+    return category;
+}
+
+} // namespace
+
+CButtonDef* CButtonDef::CreateAt(CModel& model, int cat, int slot, const std::string& name,
+                                 const std::string& target, const std::string& iconFile,
+                                 int iconIndex, int openMode) {
+    CCategory* category = Destination(model, cat, slot);
+    if (!category)
+        return nullptr;
+    auto button = std::make_unique<CButtonDef>(model, name, target, iconFile, iconIndex, openMode);
+    CButtonDef* stored = button.get();
+    category->SetSlot(slot, std::move(button));
+    return stored;
+}
+
+CButtonDef* CButtonDef::CopyAt(const CButtonDef& source, int cat, int slot, bool withSchedule) {
+    CCategory* category = Destination(source.Model(), cat, slot);
+    if (!category)
+        return nullptr;
+    auto button = std::make_unique<CButtonDef>(source, withSchedule);
+    CButtonDef* stored = button.get();
+    category->SetSlot(slot, std::move(button));
+    return stored;
+}
+
+void CButtonDef::Set(const std::string& name, const std::string& target,
+                     const std::string& iconFile, int iconIndex, int openMode) {
+    Clear();
+    SetTarget(target);
+    if (name_.empty())
+        SetName(name);
+    // A desktop entry's own icon and window state are kept unless the caller
+    // gives others: a program file on Linux rarely carries an icon itself.
+    if (!fromShortcut_ || openMode != 1)
+        SetOpenMode(openMode);
+    if (!fromShortcut_ || !iconFile.empty()) {
+        SetIconFile(iconFile);
+        SetIconIndex(iconIndex);
+    }
+    LoadButtonIcon();
+}
+
+void CButtonDef::Clear() {
+    schedule_.reset();
+    downloadData_.reset();
+    openMode_ = 1;
+    icon_ = ButtonIcon{};
+    iconIndex_ = 0;
+    iconFile_.clear();
+    sound_.clear();
+    parameters_.clear();
+    directory_.clear();
+    kind_.clear();
+    target_.clear();
+    name_.clear();
+    text_.clear();
+    backupEnabled_ = true;
+    shellIcon_ = false;
+    fromShortcut_ = false;
+}
+
+void CButtonDef::SetTarget(const std::string& s) {
+    std::vector<std::string> seen;
+    SetTargetFollowing(s, seen);
+}
+
+void CButtonDef::ResolveShortcut() {
+    std::vector<std::string> seen;
+    const std::string target = target_;
+    SetTargetFollowing(target, seen);
+}
+
+void CButtonDef::SetTargetFollowing(const std::string& s, std::vector<std::string>& seen) {
+    target_ = s;
+    if (!EqualsNoCase(ExtensionOf(target_), "desktop"))
+        return;
+    if (seen.size() >= kMaxShortcutHops || std::find(seen.begin(), seen.end(), s) != seen.end())
+        return;
+    seen.push_back(s);
+    const auto info = model_->platform.shortcuts.Read(s);
+    if (!info)
+        return;
+    fromShortcut_ = true;
+    SetTargetFollowing(info->target, seen);
+    if (!info->displayName.empty())
+        SetName(info->displayName);
+    SetParameters(info->arguments);
+    SetDirectory(info->workingDirectory);
+    SetIconFile(info->iconFile);
+    SetIconIndex(info->iconIndex);
+    SetOpenMode(info->openMode);
+}
+
+void CButtonDef::SetName(const std::string& s) {
+    if (!s.empty()) {
+        name_ = s;
+    } else {
+        DetermineKind();
+        name_ = IsFolder() || IsDrive() ? target_ : FileTitleOf(model_->platform.fs, target_);
+    }
+    DetermineKind();
+}
+
+void CButtonDef::SetDirectory(const std::string& s) {
+    if (FileExists(model_->platform.fs, s))
+        directory_ = s;
+    else
+        directory_.clear();
+}
+
+void CButtonDef::SetSound(const std::string& s) {
+    if (FileExists(model_->platform.fs, s) && EqualsNoCase(ExtensionOf(s), "wav"))
+        sound_ = s;
+    else
+        sound_.clear();
+}
+
+void CButtonDef::SetIconFile(const std::string& s) {
+    if (FileExists(model_->platform.fs, s) && IsIconFileExtension(ExtensionOf(s)))
+        iconFile_ = s;
+    else
+        iconFile_.clear();
+    LoadButtonIcon();
+}
+
+void CButtonDef::SetIconIndex(int i) {
+    iconIndex_ = i < 0 ? 0 : i;
+    LoadButtonIcon();
+}
+
+void CButtonDef::SetIcon(const std::string& file, int index, const ButtonIcon* icon) {
+    SetIconFile(file);
+    SetIconIndex(index);
+    if (icon) {
+        icon_ = *icon;
+        shellIcon_ = false;
+    } else {
+        LoadButtonIcon();
+    }
+}
+
+void CButtonDef::SetOpenMode(int m) {
+    openMode_ = (m >= 1 && m <= 3) ? m : 1;
+}
+
+void CButtonDef::SetBackupEnabled(bool b) {
+    backupEnabled_ = b;
+    model_->SetModified();
+}
+
+void CButtonDef::SetUrl(const std::string& address) {
+    target_ = address;
+    kind_ = "url";
+    icon_ = ButtonIcon{IconRole::Url, 0, "", 0};
+    shellIcon_ = false;
+}
+
+void CButtonDef::SetSchedule(std::unique_ptr<CSchedule> schedule) {
+    schedule_ = std::move(schedule);
+}
+
+void CButtonDef::SetDownloadData(std::unique_ptr<CDownloadData> data) {
+    downloadData_ = std::move(data);
+}
+
+std::string CButtonDef::TextLine1() const {
+    const size_t split = text_.find("\\n");
+    return split == std::string::npos ? text_ : text_.substr(0, split);
+}
+
+std::string CButtonDef::TextLine2() const {
+    const size_t split = text_.find("\\n");
+    return split == std::string::npos ? std::string() : text_.substr(split + 2);
+}
+
+bool CButtonDef::KindIs(const std::string& s) const {
+    return EqualsNoCase(kind_, s);
+}
+
+bool CButtonDef::NameIs(const std::string& s) const {
+    return EqualsNoCase(name_, s);
+}
+
+bool CButtonDef::IsSpecialFolder() const {
+    return IsSpecialName(name_);
+}
+
+ButtonIcon CButtonDef::DrawnIcon() const {
+    if (icon_.role == IconRole::None && NameIs("Control Panel"))
+        return ButtonIcon{IconRole::ControlPanel, 0, "", 0};
+    return icon_;
+}
+
+bool CButtonDef::IsBackupCandidate(bool force) const {
+    if (!force && !backupEnabled_)
+        return false;
+    const CSettings& settings = model_->settings;
+    if (!settings.FileBackupEnabled || settings.FileBackupRootDir.empty())
+        return false;
+    if (target_.empty() || StringInList(target_, "A", "A:", "A:\\"))
+        return false;
+    if (!FileExists(model_->platform.fs, target_) || IsDrive())
+        return false;
+    const StartFolders& folders = model_->folders;
+    return !EqualsNoCase(target_, folders.windowsFolder) &&
+           !EqualsNoCase(target_, JoinPath(folders.windowsFolder, "bin/xdg-open")) &&
+           !EqualsNoCase(target_, folders.programFilesFolder);
+}
+
+void CButtonDef::DetermineKind() {
+    const FileSystem& fs = model_->platform.fs;
+    if (target_.empty())
+        kind_.clear();
+    else if (StringInList(name_, "Control Panel", "Dial-Up Networking", "Printers"))
+        kind_ = "folder";
+    else if (IsDriveRoot(fs, target_))
+        kind_ = "drive";
+    else if (IsExistingFolder(fs, target_))
+        kind_ = "folder";
+    else if (EqualsNoCase(ExtensionOf(target_), "exe") || fs.IsExecutableProgram(target_))
+        kind_ = "exe";
+    else
+        kind_ = "document";
+}
+
+void CButtonDef::LoadButtonIcon() {
+    const IconSource& icons = model_->platform.icons;
+    icon_ = ButtonIcon{};
+    shellIcon_ = false;
+    if (!iconFile_.empty()) {
+        if (icons.IconCount(iconFile_) > iconIndex_)
+            icon_ = ButtonIcon{IconRole::File, 0, iconFile_, iconIndex_};
+    } else if (IsFolder()) {
+        icon_.role = FolderRole(name_);
+    } else if (IsDocument()) {
+        if (icons.HasDocumentIcon(target_)) {
+            icon_ = ButtonIcon{IconRole::Document, 0, target_, 0};
+            iconIndex_ = 0;
+            shellIcon_ = true;
+        }
+    } else if (IsDrive()) {
+        const char first = target_.empty() ? '\0' : AsciiUpper(target_[0]);
+        if (first >= 'A' && first <= 'Z')
+            icon_ = ButtonIcon{IconRole::Drive, first, "", 0};
+        else
+            icon_.role = IconRole::GenericDrive;
+    } else if (IsExe() && !target_.empty()) {
+        iconFile_ = target_;
+        iconIndex_ = 0;
+        if (icons.IconCount(target_) > 0)
+            icon_ = ButtonIcon{IconRole::File, 0, target_, 0};
+    } else if (IsUrl()) {
+        // An address keeps its picture when its icon is recomputed.
+        icon_.role = IconRole::Url;
+    }
+    if (icon_.role == IconRole::None)
+        icon_.role = IconRole::Default;
+}
+
+bool CButtonDef::ReadUrlFile() {
+    if (!EqualsNoCase(ExtensionOf(target_), "url"))
+        return false;
+    std::string bytes;
+    if (!model_->platform.fs.ReadFile(target_, bytes))
+        return false;
+    const ConfigText file(std::move(bytes));
+    const size_t first = file.FindSection("[InternetShortcut]");
+    if (first == ConfigText::npos)
+        return false;
+    for (size_t i = first; i < file.LineCount(); ++i) {
+        const std::string line = Trim(file.Line(i));
+        const size_t equals = line.find('=');
+        const size_t key = line.find("URL");
+        if (equals == std::string::npos || key == std::string::npos || key > equals)
+            continue;
+        const std::string address = Trim(std::string_view(line).substr(equals + 1));
+        if (address.empty())
+            continue; // "URL=" names no address; a later line may
+        SetUrl(address);
+        return true;
+    }
+    return false;
+}
+
+void CButtonDef::MakeDefaultText() {
+    std::string base;
+    if (IsExe() || IsDocument()) {
+        if (!name_.empty()) {
+            const size_t dot = name_.find('.');
+            base = dot != std::string::npos && dot >= 1 ? name_.substr(0, dot) : name_;
+        } else {
+            if (target_.empty())
+                return;
+            base = FileTitleOf(model_->platform.fs, target_);
+        }
+        base = Trim(base);
+        if (base.empty())
+            return;
+        static constexpr std::string_view kShortcutTo = "Shortcut to";
+        if (const size_t at = base.find(kShortcutTo); at != std::string::npos)
+            base = Trim(base.erase(at, kShortcutTo.size()));
+    } else if (IsFolder()) {
+        if (target_.empty())
+            return;
+        base = LastPathComponent(target_);
+    } else {
+        return;
+    }
+
+    if (base.empty())
+        return;
+    if (base.size() <= 9) {
+        text_ = Capitalize(base);
+        return;
+    }
+    const size_t space = base.find(' ');
+    if (space == std::string::npos || space == 0 || space > 9)
+        return;
+    text_ = Capitalize(base.substr(0, space));
+    const std::string rest = Trim(std::string_view(base).substr(space + 1));
+    if (!rest.empty() && rest.size() <= 9)
+        text_ += "\\n" + Capitalize(rest);
+}
+
+std::string CButtonDef::WriteRecord(int slot) const {
+    std::string out;
+    const auto line = [&out](const std::string& text) {
+        out += OneLine(text);
+        out += "\r\n";
+    };
+    const std::string target = OneLine(target_);
+    if (slot >= 0)
+        line((IsUrl() ? "BUTTON_URL " : "BUTTON ") + std::to_string(slot + 1) + " " + target);
+    else
+        line((IsUrl() ? "ITEM_URL " : "ITEM ") + target);
+
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"NAME ", &name_},           {"TEXT ", &text_},   {"PARAMETERS ", &parameters_},
+        {"DIRECTORY ", &directory_}, {"SOUND ", &sound_},
+    };
+    for (const auto& [key, value] : fields)
+        if (!value->empty())
+            line(key + *value);
+
+    // The icon an "exe" button takes from its own target goes unwritten.
+    if (!iconFile_.empty() && (iconFile_ != target_ || iconIndex_ > 0))
+        line("ICON " + std::to_string(iconIndex_) + " " + iconFile_);
+    if (openMode_ == 2)
+        line("OPEN Maximized");
+    else if (openMode_ == 3)
+        line("OPEN Minimized");
+    if (downloadData_)
+        out += DownloadLines(*downloadData_);
+    if (schedule_)
+        out += ScheduleLines(*schedule_, true);
+    if (!backupEnabled_)
+        line("NO_BACKUP");
+    line("end");
+    return out;
+}

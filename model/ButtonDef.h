@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/ButtonIcon.h"
+#include "model/PathFunctions.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CModel;
 class CSchedule;
@@ -11,15 +13,15 @@ class CDownloadData;
 
 // The seven special-folder names; a button is special by its name.
 inline constexpr const char* kSpecialFolderNames[] = {
-    "Control Panel",     "Dial-Up Networking", "Printers",        "My Computer",
-    "Windows Folder",    "Start Menu Folder",  "Start-Up Folder",
+    "Control Panel",  "Dial-Up Networking", "Printers",        "My Computer",
+    "Windows Folder", "Start Menu Folder",  "Start-Up Folder",
 };
 
 // The definition of one button or Favorites item. Every value passes through
 // the setters, which check it against the file system and derive the kind,
 // the name and the icon from the target.
 class CButtonDef {
-public:
+  public:
     explicit CButtonDef(CModel& model);
     CButtonDef(CModel& model, const std::string& name, const std::string& target,
                const std::string& iconFile, int iconIndex, int openMode = 1);
@@ -102,7 +104,11 @@ public:
     // index, negative for a Favorites item.
     std::string WriteRecord(int slot) const;
 
-private:
+  private:
+    // Sets the target and follows shortcut files; `seen` holds the shortcuts
+    // already followed, so a shortcut leading back to itself ends the chain.
+    void SetTargetFollowing(const std::string& s, std::vector<std::string>& seen);
+
     CModel* model_;
     std::unique_ptr<CSchedule> schedule_;
     std::unique_ptr<CDownloadData> downloadData_;
@@ -119,22 +125,5 @@ private:
     std::string text_;
     bool backupEnabled_ = true;
     bool shellIcon_ = false;
+    bool fromShortcut_ = false; // the target was read from a shortcut file
 };
-
-class FileSystem;
-
-// Path functions over the platform's file system.
-bool FileExists(const FileSystem& fs, const std::string& path, const std::string& folder = "");
-bool IsExistingFolder(const FileSystem& fs, const std::string& path);
-// A drive root: the Windows forms "C:" and "C:\" (kept in stored data), "/" and
-// the mount points of this machine's block devices.
-bool IsDriveRoot(const FileSystem& fs, const std::string& s);
-std::string ExtensionOf(const std::string& s);
-std::string FileTitleOf(const FileSystem& fs, const std::string& path);
-std::string FileNameOf(const FileSystem& fs, const std::string& path);
-std::string FolderOf(const FileSystem& fs, const std::string& path);
-std::string Capitalize(const std::string& s);
-bool StringInList(const std::string& s, const std::string& a, const std::string& b = "",
-                  const std::string& c = "", const std::string& d = "", const std::string& e = "");
-// The native path separator joined between a folder and a name.
-std::string JoinPath(const std::string& folder, const std::string& name);

@@ -1,0 +1,148 @@
+#include "model/PathFunctions.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "model/Text.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+constexpr char kSeparator = '/';
+
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && path.back() == kSeparator)
+        path.pop_back();
+    return path;
+}
+
+// The file or folder `path` names. A '*' or '?' in the name is taken
+// literally: of the pattern's matches only the one with that exact name counts.
+std::optional<FileEntry> FindPath(const FileSystem& fs, const std::string& path) {
+    if (path.empty())
+        return std::nullopt;
+    if (path.find_first_of("*?") == std::string::npos)
+        return fs.FindFirst(path);
+    const std::string name = LastPathComponent(path);
+    for (const FileEntry& entry : fs.FindAll(path))
+        if (entry.name == name)
+            return entry;
+    return std::nullopt;
+}
+
+// The name without its extension; a leading dot belongs to the name.
+std::string TitleOfName(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+} // namespace
+
+bool FileExists(const FileSystem& fs, const std::string& path, const std::string& folder) {
+    const std::string full = folder.empty() ? path : JoinPath(folder, path);
+    return FindPath(fs, full).has_value();
+}
+
+bool IsExistingFolder(const FileSystem& fs, const std::string& path) {
+    if (IsDriveRoot(fs, path))
+        return false;
+    const auto entry = FindPath(fs, path);
+    return entry && entry->isFolder;
+}
+
+bool IsDriveRoot(const FileSystem& fs, const std::string& s) {
+    if ((s.size() == 2 || s.size() == 3) && IsAsciiLetter(s[0]) && s[1] == ':' &&
+        (s.size() == 2 || s[2] == '\\'))
+        return true;
+    if (s == "/")
+        return true;
+    // Reading the mount table costs more than a stat, and most targets are files.
+    if (s.empty() || !fs.IsFolder(s))
+        return false;
+    const std::string folder = WithoutTrailingSeparators(s);
+    const auto roots = fs.DriveRoots();
+    return std::find(roots.begin(), roots.end(), folder) != roots.end();
+}
+
+std::string ExtensionOf(const std::string& s) {
+    const size_t dot = s.rfind('.');
+    if (dot == std::string::npos)
+        return "";
+    // A dot in a folder name is no extension of the file.
+    const auto sep =
+        std::find_if(s.begin() + static_cast<std::ptrdiff_t>(dot), s.end(), IsSeparator);
+    if (sep != s.end())
+        return "";
+    return Trim(std::string_view(s).substr(dot + 1));
+}
+
+std::string FileTitleOf(const FileSystem& fs, const std::string& path) {
+    return TitleOfName(FileNameOf(fs, path));
+}
+
+std::string FileNameOf(const FileSystem& fs, const std::string& path) {
+    if (IsDriveRoot(fs, path))
+        return "";
+    const auto entry = FindPath(fs, path);
+    return entry ? entry->name : "";
+}
+
+std::string FolderOf(const FileSystem& fs, const std::string& path) {
+    if (IsDriveRoot(fs, path))
+        return path;
+    if (!FindPath(fs, path))
+        return "";
+    const std::string p = WithoutTrailingSeparators(path);
+    const size_t slash = p.rfind(kSeparator);
+    if (slash == std::string::npos)
+        return "";
+    return slash == 0 ? std::string(1, kSeparator) : p.substr(0, slash);
+}
+
+std::string LastPathComponent(const std::string& path) {
+    size_t end = path.size();
+    while (end > 1 && IsSeparator(path[end - 1]))
+        --end;
+    size_t begin = end;
+    while (begin > 0 && !IsSeparator(path[begin - 1]))
+        --begin;
+    return path.substr(begin, end - begin);
+}
+
+std::string Capitalize(const std::string& s) {
+    std::string out = Trim(s);
+    if (out.size() > 1) {
+        out = ToLower(out);
+        out[0] = AsciiUpper(out[0]);
+    }
+    return out;
+}
+
+bool StringInList(const std::string& s, const std::string& a, const std::string& b,
+                  const std::string& c, const std::string& d, const std::string& e) {
+    if (EqualsNoCase(s, a))
+        return true;
+    for (const std::string* other : {&b, &c, &d, &e}) {
+        if (other->empty())
+            return false;
+        if (EqualsNoCase(s, *other))
+            return true;
+    }
+    return false;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty())
+        return name;
+    if (folder.back() == kSeparator)
+        return folder + name;
+    return folder + kSeparator + name;
+}
