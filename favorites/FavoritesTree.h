@@ -1,6 +1,72 @@
 #pragma once
 
-// The Favorites menu tree and its command ids.
+#include "favorites/FavoritesMenu.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Command ids of Favorites items: [kFirstFavoritesId, kFavoritesIdEnd). The
+// configuration list's ids start at kFavoritesIdEnd.
+inline constexpr int kFirstFavoritesId = 34000;
+inline constexpr int kFavoritesIdEnd = 34500;
+
+// Where an entry object sits in the tree; menu null and index -1 when nowhere.
+struct FavoritesPosition {
+    CFavoritesMenu* menu = nullptr;
+    int index = -1;
+};
+
+// The Favorites menu tree: its root, the array of every menu made since the
+// last reset (destroyed ones leave null), and the item command ids.
 class CFavoritesTree {
-public:
+  public:
+    CFavoritesTree();
+    ~CFavoritesTree();
+    CFavoritesTree(const CFavoritesTree&) = delete;
+    CFavoritesTree& operator=(const CFavoritesTree&) = delete;
+
+    // Destroys the tree and starts a new one with an empty root; ids restart
+    // at kFirstFavoritesId.
+    void ResetFavorites();
+    // A menu below `parent` (null: a top-level menu) recorded in the node
+    // array; inserting it into its parent is up to the caller.
+    std::unique_ptr<CFavoritesMenu> NewFavoritesMenu(const std::string& text,
+                                                     CFavoritesMenu* parent);
+    // Inserts before `index` of `menu` (null: the root, made when missing);
+    // -1 or the entry count appends. An item takes the next free command id.
+    // False, and the entry is destroyed, for a bad index, an empty entry or
+    // when every item id is taken.
+    bool InsertFavoritesEntry(CFavoritesEntry entry, CFavoritesMenu* menu, int index);
+    // Destroys the entry at `index` of `menu` (null: the root); returns the
+    // new entry count, or 0 for a bad index.
+    int RemoveFavoritesEntry(CFavoritesMenu* menu, int index);
+    // Takes the entry at `index` out of `menu` without destroying it, so it can
+    // be inserted elsewhere; an empty entry for a bad index.
+    CFavoritesEntry DetachFavoritesEntry(CFavoritesMenu* menu, int index);
+    // Destroys every entry of `menu` and clears its node-array entry.
+    void DestroyFavoritesMenu(CFavoritesMenu* menu);
+    // Adds `delta` to the depth of `menu` and of all its submenus.
+    static void ShiftDepth(CFavoritesMenu* menu, int delta);
+
+    // The menu and position holding a submenu or item object.
+    FavoritesPosition FindFavoritesEntry(const CFavoritesMenu* submenu) const;
+    FavoritesPosition FindFavoritesEntry(const CButtonDef* item) const;
+    // The item with this command id, or null.
+    CButtonDef* FindFavoritesItem(int commandId) const;
+
+    // Node-array entries, null ones included; the favorites exist above 0.
+    int NodeCount() const { return static_cast<int>(nodes_.size()); }
+    bool Exist() const { return !nodes_.empty(); }
+    CFavoritesMenu* Node(int index) const;
+    CFavoritesMenu* Root() const { return root_.get(); }
+
+  private:
+    friend class CFavoritesMenu;
+    FavoritesPosition FindObject(const void* object) const;
+    int TakeCommandId();
+
+    std::vector<CFavoritesMenu*> nodes_;
+    std::unique_ptr<CFavoritesMenu> root_; // after nodes_: destroyed first
+    int nextId_ = kFirstFavoritesId;
 };
