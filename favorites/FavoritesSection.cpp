@@ -63,7 +63,12 @@ std::unique_ptr<CButtonDef> BuildItem(CModel& model, PendingRecord& record) {
 void AppendMenuEntries(const CFavoritesMenu& menu, std::string& out) {
     for (int i = 0; i < menu.EntryCount(); ++i) {
         if (const CFavoritesMenu* submenu = menu.SubMenu(i)) {
-            out += "MENU " + submenu->Text() + "\r\n";
+            out += "MENU ";
+            // A line break inside the text would start a line of its own on reading.
+            for (char c : submenu->Text()) {
+                out += c == '\r' || c == '\n' ? ' ' : c;
+            }
+            out += "\r\n";
             AppendMenuEntries(*submenu, out);
         } else if (const CButtonDef* item = menu.Item(i)) {
             out += item->WriteRecord(-1);

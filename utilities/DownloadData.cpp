@@ -40,7 +40,10 @@ std::string DownloadLines(const CDownloadData& data) {
         if (!value.empty()) {
             out += kKeywords[i];
             out += ' ';
-            out += value;
+            // A line break inside a note would start a line of its own on reading.
+            for (char c : value) {
+                out += c == '\r' || c == '\n' ? ' ' : c;
+            }
             out += "\r\n";
         }
     }
