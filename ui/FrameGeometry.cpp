@@ -1,0 +1,332 @@
+#include "ui/FrameGeometry.h"
+
+#include "model/Model.h"
+#include "model/Settings.h"
+
+Rect CreationGeometry(const CSettings& s) {
+    if (s.FrameW > 0 && s.FrameH > 0)
+        return Rect{s.FrameX, s.FrameY, s.FrameW, s.FrameH};
+    return Rect{0, 0, 300, 300};
+}
+
+int ScreenIndexFor(const std::vector<Rect>& availableAreas, int primary, const Rect& window) {
+    const Point centre{window.x + window.w / 2, window.y + window.h / 2};
+    for (const Point p : {centre, Point{window.x, window.y}}) {
+        for (std::size_t i = 0; i < availableAreas.size(); ++i) {
+            if (availableAreas[i].Contains(p))
+                return static_cast<int>(i);
+        }
+    }
+    if (primary >= 0 && primary < static_cast<int>(availableAreas.size()))
+        return primary;
+    return 0;
+}
+
+CollapsePlan CollapsedGeometry(const CSettings& s, const ScreenMetrics& m, const Rect& rect,
+                               bool captionShown) {
+    CollapsePlan plan;
+    plan.rect = rect;
+    plan.hide = s.InvisibleOnAutoHide;
+    int thickness = m.edgeY + m.captionHeight;
+    if (!s.AutoHideShowCaptionBar) {
+        thickness = m.edgeY;
+        if (captionShown) {
+            plan.removeCaption = true;
+            plan.rect.h -= m.captionHeight + m.edgeY;
+        }
+    }
+    Rect& r = plan.rect;
+    switch (s.SpecialWindowLayout) {
+    case DockLeftEdge:
+        r.w = m.frameX;
+        break;
+    case DockBottomEdge:
+        r.y = m.available.y + m.MaxHeight() - 3 * m.frameY - thickness;
+        r.h = thickness;
+        break;
+    case DockRightEdge:
+        r.x = m.available.x + m.MaxWidth() - 3 * m.frameX;
+        r.w = m.frameX;
+        break;
+    default:
+        r.h = thickness;
+        break;
+    }
+    return plan;
+}
+
+CFrameGeometry::CFrameGeometry(CModel& model, FrameHost& host)
+    : model_(model), s_(model.settings), host_(host) {}
+
+void CFrameGeometry::Place(const Rect& r) {
+    rect_ = r;
+    host_.SetFrameRect(r);
+}
+
+void CFrameGeometry::ApplyWindowSettings() {
+    host_.ApplyZOrder();
+    const bool menuVisible = s_.MenuVisible;
+    switch (s_.SpecialWindowLayout) {
+    case DockTopEdge:
+    case DockBottomEdge:
+        DockHorizontalStrip(s_.SpecialWindowLayout, s_.FrameX);
+        if (!s_.WindowWidthToScreen && s_.FrameW > 0) {
+            Place(Rect{rect_.x, rect_.y, s_.FrameW, 200});
+            host_.Redisplay();
+        }
+        break;
+    case DockLeftEdge:
+    case DockRightEdge:
+        DockVerticalStrip(s_.SpecialWindowLayout, s_.FrameY);
+        if (!s_.WindowHeightToScreen && s_.FrameH > 0) {
+            Place(Rect{rect_.x, rect_.y, 200, s_.FrameH});
+            host_.Redisplay();
+        }
+        break;
+    default: {
+        if (s_.FrameX != 0 || s_.FrameY != 0)
+            Place(Rect{s_.FrameX, s_.FrameY, rect_.w, rect_.h});
+        const int width = s_.LayoutColType == 3 ? s_.FrameW : 200;
+        // A size not yet known (0) never shrinks the window to nothing.
+        if (s_.LayoutRowType == 3 && width > 0 && s_.FrameH > 0)
+            Place(Rect{rect_.x, rect_.y, width, s_.FrameH});
+        else if (s_.LayoutRowType != 3 && s_.LayoutColType == 3 && s_.FrameW > 0)
+            Place(Rect{rect_.x, rect_.y, s_.FrameW, 200});
+        host_.Redisplay();
+        break;
+    }
+    }
+    if (s_.CenterWindowHorizontally)
+        CenterHorizontally();
+    else if (s_.CenterWindowVertically)
+        CenterVertically();
+    if (s_.MenuVisible != menuVisible) {
+        // Docking forced the menu bar on or off; the stored choice wins.
+        s_.MenuVisible = menuVisible;
+        host_.SetMenuAttached(menuVisible);
+        host_.Redisplay();
+    }
+}
+
+void CFrameGeometry::CompleteStartupPlacement() {
+    if (s_.FrameW == 0)
+        SetWidthToScreen();
+    if (s_.FrameH == 0)
+        SetHeightToScreen();
+    placementReady = true;
+}
+
+void CFrameGeometry::DockHorizontalStrip(int code, int x) {
+    if (!s_.MenuVisible) {
+        s_.MenuVisible = true;
+        host_.SetMenuAttached(true);
+    }
+    s_.SpecialWindowLayout = code;
+    s_.LayoutRowType = 1;
+    s_.LayoutColType = 3;
+    // A stored position beyond this screen (a screen that is gone) starts the
+    // strip at the screen's left edge instead of off-screen.
+    const Rect& a = screen_.available;
+    if (x < a.x || x >= a.Right())
+        x = a.x;
+    Place(Rect{x, a.y, rect_.w, rect_.h});
+    s_.FrameX = x;
+    if (s_.WindowWidthToScreen)
+        SetWidthToScreen();
+    host_.Redisplay();
+}
+
+void CFrameGeometry::DockVerticalStrip(int code, int y) {
+    if (s_.MenuVisible) {
+        s_.MenuVisible = false;
+        host_.SetMenuAttached(false);
+    }
+    s_.SpecialWindowLayout = code;
+    s_.LayoutColType = 1;
+    s_.LayoutRowType = 3;
+    const Rect& a = screen_.available;
+    if (y < a.y || y >= a.Bottom())
+        y = a.y;
+    Place(Rect{a.x, y, rect_.w, rect_.h});
+    s_.FrameY = y;
+    if (s_.WindowHeightToScreen)
+        SetHeightToScreen();
+    host_.Redisplay();
+}
+
+void CFrameGeometry::SetWidthToScreen() {
+    if (s_.LayoutColType != 3)
+        return;
+    const int w = screen_.MaxWidth() - (3 * screen_.edgeX + 2);
+    Place(Rect{rect_.x, rect_.y, w, rect_.h});
+    s_.FrameW = w;
+    model_.SetModified();
+    host_.ApplyZOrder();
+    host_.Redisplay();
+}
+
+void CFrameGeometry::SetHeightToScreen() {
+    if (s_.LayoutRowType != 3)
+        return;
+    const int h = screen_.MaxHeight() - (3 * screen_.edgeY + 2);
+    Place(Rect{rect_.x, rect_.y, rect_.w, h});
+    s_.FrameH = h;
+    model_.SetModified();
+    host_.ApplyZOrder();
+    host_.Redisplay();
+}
+
+void CFrameGeometry::CenterHorizontally() {
+    const int left = FromScreenX(rect_.x);
+    const int right = left + rect_.w;
+    const int x = ToScreenX((left + screen_.MaxWidth() - right - 3 * screen_.edgeX - 2) / 2);
+    Place(Rect{x, rect_.y, rect_.w, rect_.h});
+    s_.FrameX = x;
+    model_.SetModified();
+}
+
+void CFrameGeometry::CenterVertically() {
+    const int top = FromScreenY(rect_.y);
+    const int bottom = top + rect_.h;
+    const int y = ToScreenY((top + screen_.MaxHeight() - bottom - 3 * screen_.edgeY - 2) / 2);
+    Place(Rect{rect_.x, y, rect_.w, rect_.h});
+    s_.FrameY = y;
+    model_.SetModified();
+}
+
+void CFrameGeometry::LayoutResized(int outerW, int outerH) {
+    if (outerW != rect_.w || outerH != rect_.h)
+        Place(Rect{rect_.x, rect_.y, outerW, outerH});
+}
+
+void CFrameGeometry::AfterLayout() {
+    const int code = s_.SpecialWindowLayout;
+    if (code != DockBottomEdge && code != DockRightEdge)
+        return;
+    const Point p = StripDockPosition(code, screen_, rect_);
+    if (p.x != rect_.x || p.y != rect_.y)
+        Place(Rect{p.x, p.y, rect_.w, rect_.h});
+}
+
+void CFrameGeometry::UserMoved(Point topLeft) {
+    rect_.x = topLeft.x;
+    rect_.y = topLeft.y;
+    const Rect& a = screen_.available;
+    const int code = s_.SpecialWindowLayout;
+    if (s_.LockWindowPosition) {
+        if (!placementReady)
+            return;
+        // Back to the stored place; a docked window goes back to its edge
+        // rather than to a corner it never had.
+        Rect r{s_.FrameX, s_.FrameY, rect_.w, rect_.h};
+        if (code == DockTopEdge)
+            r.y = a.y;
+        else if (code == DockLeftEdge)
+            r.x = a.x;
+        else if (code == DockBottomEdge || code == DockRightEdge) {
+            const Point p = StripDockPosition(code, screen_, r);
+            r.x = p.x;
+            r.y = p.y;
+        }
+        Place(r);
+        return;
+    }
+    s_.FrameX = topLeft.x;
+    s_.FrameY = topLeft.y;
+    s_.CenterWindowHorizontally = false;
+    s_.CenterWindowVertically = false;
+    model_.SetModified();
+    switch (code) {
+    case DockTopEdge:
+        if (placementReady) {
+            Place(Rect{rect_.x, a.y, rect_.w, rect_.h});
+            s_.FrameY = a.y;
+        }
+        break;
+    case DockLeftEdge:
+        if (placementReady) {
+            Place(Rect{a.x, rect_.y, rect_.w, rect_.h});
+            s_.FrameX = a.x;
+        }
+        break;
+    case DockBottomEdge:
+    case DockRightEdge:
+        host_.Redisplay();
+        break;
+    default:
+        break;
+    }
+}
+
+void CFrameGeometry::UserResized(int w, int h) {
+    rect_.w = w;
+    rect_.h = h;
+    s_.WindowHeightToScreen = false;
+    s_.WindowWidthToScreen = false;
+    s_.CenterWindowHorizontally = false;
+    s_.CenterWindowVertically = false;
+    model_.SetModified();
+
+    // The grid follows the new window size once, whatever the layout types.
+    const int rowType = s_.LayoutRowType;
+    const int colType = s_.LayoutColType;
+    s_.LayoutRowType = 3;
+    s_.LayoutColType = 3;
+    host_.Redisplay();
+    s_.LayoutRowType = rowType;
+    s_.LayoutColType = colType;
+
+    switch (s_.SpecialWindowLayout) {
+    case DockTopEdge:
+    case DockBottomEdge:
+        s_.FrameW = rect_.w;
+        break;
+    case DockLeftEdge:
+    case DockRightEdge:
+        s_.FrameH = rect_.h;
+        break;
+    default:
+        if (colType == 3)
+            s_.FrameW = rect_.w;
+        if (rowType == 3)
+            s_.FrameH = rect_.h;
+        break;
+    }
+}
+
+void CFrameGeometry::Collapse() {
+    if (model_.closing)
+        return;
+    const bool modified = model_.settingsModified;
+    if (placementReady) {
+        savedW_ = rect_.w;
+        savedH_ = rect_.h;
+    }
+    host_.SetMenuAttached(false);
+    const CollapsePlan plan = CollapsedGeometry(s_, screen_, rect_, captionShown);
+    if (plan.removeCaption) {
+        host_.SetCaptionShown(false);
+        captionShown = false;
+    }
+    Place(plan.rect);
+    collapsed = true;
+    if (plan.hide)
+        host_.SetHidden(true);
+    model_.settingsModified = modified;
+}
+
+void CFrameGeometry::Expand() {
+    const bool modified = model_.settingsModified;
+    if (placementReady && savedW_ > 0 && savedH_ > 0) {
+        if (!captionShown) {
+            host_.SetCaptionShown(true);
+            captionShown = true;
+        }
+        if (s_.MenuVisible)
+            host_.SetMenuAttached(true);
+        Place(Rect{rect_.x, rect_.y, savedW_, savedH_});
+        collapsed = false;
+    }
+    host_.Redisplay();
+    model_.settingsModified = modified;
+}
