@@ -112,6 +112,10 @@ public:
     bool settingsModified = false;
     bool loading = false;
     bool loadDropped = false;
+    // While button records load, the caption shows the progress: categories
+    // read so far out of CategoryCount().
+    bool loadProgress = false;
+    int loadedCategories = 0;
     bool writing = false;
     bool closing = false;  // the main window is closing
     bool modal = false;    // a message box or modal dialog of the program is up
