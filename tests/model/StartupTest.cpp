@@ -1,0 +1,85 @@
+#include "model/Startup.h"
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "model/Model.h"
+#include "tests/support/TestPlatform.h"
+
+namespace {
+
+// Start-up takes the working directory as program folder, so each test runs
+// inside its own temporary folder.
+class Startup : public ::testing::Test {
+  protected:
+    TestPlatform tp;
+    CModel model{tp.platform};
+    TempDir dir;
+    std::string previous = tp.fs.CurrentDirectory();
+
+    void SetUp() override { ASSERT_EQ(::chdir(dir.Path().c_str()), 0); }
+    void TearDown() override { ASSERT_EQ(::chdir(previous.c_str()), 0); }
+};
+
+TEST_F(Startup, FirstStartInAnEmptyFolder) {
+    model.settings.ButtonWidth = 99;
+    model.settingsModified = true;
+    tp.profile.strings["DVPath"] = "/somewhere/else";
+    const StartupState state = RunStartup(model);
+
+    EXPECT_EQ(model.configName, "Buttons");
+    EXPECT_EQ(model.programFolder, dir.Path());
+    EXPECT_EQ(tp.profile.strings["DVPath"], dir.Path());
+    EXPECT_EQ(tp.profile.ints["DVFirstUse"], 0);
+    EXPECT_EQ(model.settings.ButtonWidth, 54);
+    EXPECT_FALSE(model.settingsModified);
+    ApplyFirstDisplayChoice(model);
+    EXPECT_EQ(model.configName, "Buttons");
+
+    tp.prompter.answers = {MsgAnswer::No};
+    EXPECT_FALSE(ShowFirstUseGreeting(model, state));
+    ASSERT_EQ(tp.prompter.messages.size(), 1u);
+    const RecordedMessage& m = tp.prompter.messages[0];
+    EXPECT_EQ(m.caption, "Use DORVANE Tutorial?");
+    EXPECT_EQ(m.text.rfind("WELCOME to DORVANE Version 10.0!\r\n\r\n", 0), 0u);
+    EXPECT_EQ(m.icon, MsgIcon::Information);
+    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
+    EXPECT_FALSE(model.modal);
+
+    // The next start finds the flag cleared and offers nothing.
+    const StartupState again = RunStartup(model);
+    EXPECT_FALSE(again.greetingDue);
+    EXPECT_FALSE(ShowFirstUseGreeting(model, again));
+    EXPECT_EQ(tp.prompter.messages.size(), 1u);
+}
+
+TEST_F(Startup, TheLastConfigurationLoadsWhenItsFileExists) {
+    dir.Write("Work.cfg", "");
+    dir.Write("Home.cfg", "");
+    tp.profile.strings["DVLastConfig"] = "Home";
+    RunStartup(model);
+    ApplyFirstDisplayChoice(model);
+    EXPECT_EQ(model.configName, "Home");
+    EXPECT_EQ(ConfigFilePath(model, "Home"), dir.File("Home.cfg"));
+
+    tp.profile.strings["DVLastConfig"] = "Gone";
+    RunStartup(model);
+    EXPECT_EQ(model.configName, "Buttons");
+}
+
+TEST_F(Startup, ASingleConfigurationFileWinsOverTheProfile) {
+    dir.Write("Games.cfg", "");
+    dir.Write("Games_Backup.cfg", "");
+    dir.Write("Old_saved.cfg", "");
+    dir.Write("Games_RECENT.cfg", "");
+    dir.Write("Folder.cfg/x", ""); // a folder is no configuration
+    dir.Write("notes.txt", "");
+    tp.profile.strings["DVLastConfig"] = "Games_Backup";
+    RunStartup(model);
+    EXPECT_EQ(model.configName, "Games_Backup");
+    ApplyFirstDisplayChoice(model);
+    EXPECT_EQ(model.configName, "Games");
+}
+
+} // namespace
