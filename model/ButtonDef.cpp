@@ -1,6 +1,8 @@
 #include "model/ButtonDef.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "config/ConfigText.h"
 #include "model/Model.h"
@@ -109,7 +111,7 @@ namespace {
 CCategory* Destination(CModel& model, int cat, int& slot) {
     const int index = cat == -1 ? model.CurrentCategoryIndex() : cat;
     CCategory* category = model.Category(index);
-    if (!category || index < 0)
+    if (!category)
         return nullptr;
     if (slot == -1)
         slot = model.FindFreeSlot(index, 0, true);
@@ -334,7 +336,7 @@ void CButtonDef::DetermineKind() {
         kind_ = "folder";
     else if (IsDriveRoot(fs, target_))
         kind_ = "drive";
-    else if (IsExistingFolder(fs, target_))
+    else if (fs.IsFolder(target_)) // a drive root is already ruled out
         kind_ = "folder";
     else if (EqualsNoCase(ExtensionOf(target_), "exe") || fs.IsExecutableProgram(target_))
         kind_ = "exe";
