@@ -50,16 +50,6 @@ TEST_F(Alarms, RemovingCompactsInCreationOrder) {
     EXPECT_EQ(table.AlarmCount(), 4);
 }
 
-TEST_F(Alarms, SerialsFollowAlarmsThroughCompaction) {
-    Add("a");
-    Add("b");
-    const uint64_t b = table.SerialAt(1);
-    table.RemoveAlarm(0);
-    EXPECT_EQ(table.IndexOfSerial(b), 0);
-    table.RemoveAlarm(0);
-    EXPECT_EQ(table.IndexOfSerial(b), -1);
-}
-
 TEST_F(Alarms, TableHoldsFifty) {
     for (int i = 0; i < kMaxAlarms; ++i)
         Add(std::to_string(i));

@@ -127,13 +127,4 @@ TEST(CSchedule, CopyKeepsTheRuleButNotTheMessageOrMark) {
     EXPECT_EQ(copy.minutesToGo, original->minutesToGo);
 }
 
-TEST(WeekdayNames, ReadIgnoringCaseAndWriteUnspecifiedForOthers) {
-    EXPECT_EQ(WeekdayFromName("FRIDAY"), 6);
-    EXPECT_EQ(WeekdayFromName("sunday"), 1);
-    EXPECT_EQ(WeekdayFromName("Unspecified"), 0);
-    EXPECT_EQ(WeekdayFromName("Fri"), 0);
-    EXPECT_STREQ(WeekdayName(7), "Saturday");
-    EXPECT_STREQ(WeekdayName(9), "Unspecified");
-}
-
 } // namespace
