@@ -1,0 +1,128 @@
+#include "ui/Caption.h"
+
+#include <gtest/gtest.h>
+
+#include "model/Model.h"
+#include "tests/support/TestPlatform.h"
+
+namespace {
+
+class CaptionTest : public ::testing::Test {
+  protected:
+    TestPlatform tp;
+    CModel model{tp.platform};
+    TempDir dir;
+
+    void SetUp() override {
+        const char* names[] = {"Work", "Tools", "Net", "Games", "Music", "Docs", "Misc"};
+        for (int i = 0; i < 7; ++i)
+            model.CreateCategory(i, names[i]);
+        model.SetCurrentCategoryIndex(3);
+        model.programFolder = dir.Path();
+        CSettings& s = model.settings;
+        s.ShowConfigName = false;
+        s.ShowCategoryName = true;
+        s.ShowTimeWeekday = s.ShowTimeDate = s.ShowTimeTime = 0;
+        // Tuesday, 8 December 2026, 14:05.
+        tp.clock.now = LocalDateTime{2026, 12, 8, 14, 5, 0, 2};
+    }
+};
+
+TEST_F(CaptionTest, EveryCategoryNameFormat) {
+    const std::pair<int, const char*> cases[] = {
+        {1, " DORVANE       Category = Games"},
+        {2, " DORVANE       Category 4 = Games"},
+        {3, " DORVANE       Category = Games (4/7)"},
+        {4, " DORVANE       Games"},
+        {5, " DORVANE       4: Games"},
+        {6, " DORVANE       Games (4/7)"},
+        {7, ""},
+    };
+    for (const auto& [format, expected] : cases) {
+        model.settings.CatNameFormat = format;
+        EXPECT_EQ(CaptionText(model), expected) << format;
+    }
+}
+
+TEST_F(CaptionTest, ConfigurationAndCategoryNamePrefixes) {
+    CSettings& s = model.settings;
+    s.CatNameFormat = 4;
+    s.ShowConfigName = true;
+    EXPECT_EQ(CaptionText(model), " DORVANE       Buttons: Games");
+    s.ShowCategoryName = false;
+    EXPECT_EQ(CaptionText(model), "DORVANE       Buttons ");
+    s.ShowConfigName = false;
+    EXPECT_EQ(CaptionText(model), "DORVANE       ");
+}
+
+TEST_F(CaptionTest, DateTimeTextForEachPartCombination) {
+    struct Case {
+        int weekday, date, time;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {1, 1, 1, "Tuesday, December 08, 2026  02:05 PM"},
+        {2, 2, 2, "Tue, Dec 08, 2026  14:05"},
+        {1, 0, 2, "Tuesday,   14:05"},
+        {0, 0, 2, "  14:05"},
+        {1, 0, 0, "Tuesday  "},
+        {0, 3, 0, "December 08  "},
+        {0, 4, 0, "Dec 08  "},
+        {0, 5, 0, "12/08/26  "},
+        {0, 6, 0, "12/08  "},
+        {3, 0, 3, "  "},
+    };
+    for (const Case& c : cases) {
+        CSettings s;
+        s.ShowTimeWeekday = c.weekday;
+        s.ShowTimeDate = c.date;
+        s.ShowTimeTime = c.time;
+        EXPECT_EQ(DateTimeText(s, tp.clock.now), c.expected) << c.weekday << c.date << c.time;
+    }
+    CSettings s;
+    s.ShowTimeWeekday = 0;
+    s.ShowTimeTime = 0;
+    EXPECT_EQ(DateTimeText(s, LocalDateTime{2041, 3, 1, 0, 0, 0, 5}), "March 01, 2041  ");
+}
+
+TEST_F(CaptionTest, DateTimeIsAppendedOrReplacesEverythingWithTheSpecialFile) {
+    model.settings.CatNameFormat = 4;
+    model.settings.ShowTimeTime = 2;
+    EXPECT_EQ(CaptionText(model), " DORVANE       Games         14:05");
+    dir.Write(kSpecialCaptionFile, "");
+    EXPECT_EQ(CaptionText(model), "   14:05");
+}
+
+TEST_F(CaptionTest, PendingOperationsAskForTheNextClick) {
+    struct Case {
+        bool move, copy, icon;
+        int source;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {true, false, false, -1, "(Games) Click the Button to Move"},
+        {true, false, false, 5, "(Games) Click Where You Want the Button Moved (ESC to Cancel)"},
+        {false, true, false, -1, "(Games) Click the Button to Copy"},
+        {false, true, false, 5, "(Games) Click Where You Want the Button Copied (ESC to Cancel)"},
+        {false, false, true, -1, "(Games) Click the Button with the Icon to Copy"},
+        {false, false, true, 5, "(Games) Click Where You Want the Icon Copied (ESC to Cancel)"},
+    };
+    dir.Write(kSpecialCaptionFile, ""); // never hides the prompt
+    for (const Case& c : cases) {
+        model.editState = ButtonWindowState{};
+        model.editState.moveMode = c.move;
+        model.editState.copyMode = c.copy;
+        model.editState.iconCopyMode = c.icon;
+        model.editState.sourceCategory = c.source < 0 ? -1 : 0;
+        model.editState.sourceSlot = c.source;
+        EXPECT_EQ(CaptionText(model), c.expected);
+    }
+}
+
+TEST(LoadingCaption, CountsCategoriesUntilTheLastOne) {
+    EXPECT_EQ(LoadingCaption(0, 5), "DORVANE     Loading  1 / 5 ...");
+    EXPECT_EQ(LoadingCaption(3, 5), "DORVANE     Loading  4 / 5 ...");
+    EXPECT_EQ(LoadingCaption(4, 5), "DORVANE     Loading...");
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+#include "ui/FrameGeometry.h"
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "model/Model.h"
+#include "tests/support/TestPlatform.h"
+
+namespace {
+
+// Records what the frame geometry asks of the window; a redisplay runs the
+// layout stand-in, which gives the window `layoutHeight` like a one-row grid.
+class RecordingHost : public FrameHost {
+  public:
+    CFrameGeometry* geometry = nullptr;
+    std::vector<Rect> rects;
+    std::vector<bool> menuChanges;
+    bool captionShown = true;
+    bool hidden = false;
+    int redisplays = 0;
+    int layoutHeight = 116;
+    std::function<void()> onRedisplay;
+
+    void SetFrameRect(const Rect& r) override { rects.push_back(r); }
+    void SetMenuAttached(bool attached) override { menuChanges.push_back(attached); }
+    void SetCaptionShown(bool shown) override { captionShown = shown; }
+    void SetHidden(bool h) override { hidden = h; }
+    void Redisplay() override {
+        ++redisplays;
+        if (onRedisplay)
+            onRedisplay();
+        if (layoutHeight > 0)
+            geometry->LayoutResized(geometry->Geometry().w, layoutHeight);
+        geometry->AfterLayout();
+    }
+};
+
+class FrameGeometryTest : public ::testing::Test {
+  protected:
+    TestPlatform tp;
+    CModel model{tp.platform};
+    RecordingHost host;
+    CFrameGeometry frame{model, host};
+    CSettings& s = model.settings;
+
+    void SetUp() override {
+        host.geometry = &frame;
+        frame.SetScreen(ScreenMetrics{}); // 1920 x 1050, frame 4, edge 2
+        frame.SetGeometry(CreationGeometry(s));
+    }
+};
+
+TEST_F(FrameGeometryTest, CreationUsesTheRememberedGeometryOnlyWhenBothSizesAreKnown) {
+    CSettings t;
+    t.FrameX = 10;
+    t.FrameY = 20;
+    t.FrameW = 500;
+    EXPECT_EQ(CreationGeometry(t), (Rect{0, 0, 300, 300}));
+    t.FrameH = 90;
+    EXPECT_EQ(CreationGeometry(t), (Rect{10, 20, 500, 90}));
+}
+
+TEST_F(FrameGeometryTest, FirstStartWithDefaultsSpansTheScreenWidthAtTheTop) {
+    frame.ApplyWindowSettings();
+    frame.CompleteStartupPlacement();
+    EXPECT_EQ(frame.Geometry(), (Rect{0, 0, 1920, 116}));
+    EXPECT_EQ(s.FrameW, 1920);
+    EXPECT_EQ(s.FrameH, 0); // rows do not fit the height: no height to span
+    EXPECT_TRUE(model.settingsModified);
+    EXPECT_TRUE(frame.placementReady);
+}
+
+TEST_F(FrameGeometryTest, DockingForcesLayoutTypesMenuBarAndEdge) {
+    s.WindowWidthToScreen = false;
+    frame.DockBottom(100);
+    EXPECT_EQ(s.SpecialWindowLayout, DockBottomEdge);
+    EXPECT_EQ(s.LayoutRowType, 1);
+    EXPECT_EQ(s.LayoutColType, 3);
+    EXPECT_EQ(frame.Geometry(), (Rect{100, 1050 - 116, 300, 116}));
+
+    host.layoutHeight = 0; // keeps the window's height
+    s.WindowHeightToScreen = true;
+    frame.DockRight(40);
+    EXPECT_FALSE(s.MenuVisible);
+    EXPECT_EQ(host.menuChanges.back(), false);
+    EXPECT_EQ(s.LayoutRowType, 3);
+    EXPECT_EQ(s.LayoutColType, 1);
+    EXPECT_EQ(s.FrameY, 40);
+    // The height spans the screen, the right edge sits on the screen's.
+    EXPECT_EQ(frame.Geometry(), (Rect{1920 - 300, 40, 300, 1050}));
+}
+
+TEST_F(FrameGeometryTest, DockingOnASecondScreenAndAPositionFromAScreenThatIsGone) {
+    ScreenMetrics m;
+    m.available = Rect{1920, 0, 1280, 1000};
+    frame.SetScreen(m);
+    s.WindowWidthToScreen = false;
+    frame.DockTop(5000);
+    EXPECT_EQ(frame.Geometry().x, 1920);
+    EXPECT_EQ(s.FrameX, 1920);
+    const std::vector<Rect> screens{Rect{0, 0, 1920, 1050}, m.available};
+    EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{2000, 10, 300, 100}), 1);
+    EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{1800, 10, 300, 100}), 1); // centre decides
+    EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{9000, 10, 300, 100}), 0);
+}
+
+TEST_F(FrameGeometryTest, StoredMenuChoiceWinsOverTheDocking) {
+    s.MenuVisible = false;
+    frame.ApplyWindowSettings(); // Top docking attaches the menu bar
+    EXPECT_FALSE(s.MenuVisible);
+    EXPECT_EQ(host.menuChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(FrameGeometryTest, FreePlacementAndCentring) {
+    s.SpecialWindowLayout = DockFree;
+    s.LayoutRowType = 1;
+    s.LayoutColType = 3;
+    s.FrameX = 50;
+    s.FrameY = 60;
+    s.FrameW = 800;
+    s.CenterWindowHorizontally = true;
+    s.CenterWindowVertically = true;
+    frame.ApplyWindowSettings();
+    // Only the horizontal centring applies: x = (1928 - 800 - 8) / 2.
+    EXPECT_EQ(frame.Geometry(), (Rect{560, 60, 800, 116}));
+    EXPECT_EQ(s.FrameX, 560);
+    frame.CenterVertically();
+    EXPECT_EQ(frame.Geometry().y, (1058 - 116 - 8) / 2);
+}
+
+TEST_F(FrameGeometryTest, UserMovesRespectTheLockAndTheDockedAxis) {
+    frame.ApplyWindowSettings();
+    frame.CompleteStartupPlacement();
+    s.FrameX = 0;
+    frame.UserMoved({300, 200});
+    EXPECT_EQ(frame.Geometry().x, 0); // locked: back where it was
+    EXPECT_EQ(frame.Geometry().y, 0);
+
+    s.LockWindowPosition = false;
+    frame.UserMoved({300, 200});
+    EXPECT_EQ(frame.Geometry().x, 300); // top strip: slides sideways only
+    EXPECT_EQ(frame.Geometry().y, 0);
+    EXPECT_EQ(s.FrameX, 300);
+    EXPECT_EQ(s.FrameY, 0);
+
+    s.WindowWidthToScreen = false;
+    frame.DockBottom(100);
+    frame.UserMoved({400, 500});
+    EXPECT_EQ(frame.Geometry(), (Rect{400, 1050 - 116, 1920, 116}));
+
+    // Locked and docked at the bottom: the snap-back keeps the edge.
+    s.LockWindowPosition = true;
+    frame.UserMoved({10, 10});
+    EXPECT_EQ(frame.Geometry().y, 1050 - 116);
+}
+
+TEST_F(FrameGeometryTest, ResizingByHandEndsSpanningAndCentringAndStoresTheSize) {
+    frame.ApplyWindowSettings();
+    frame.CompleteStartupPlacement();
+    s.CenterWindowHorizontally = true;
+    int typesDuringLayout = 0;
+    host.onRedisplay = [&] { typesDuringLayout = s.LayoutRowType * 10 + s.LayoutColType; };
+    frame.UserResized(1000, 300);
+    EXPECT_EQ(typesDuringLayout, 33);
+    EXPECT_EQ(s.LayoutRowType, 1);
+    EXPECT_FALSE(s.WindowWidthToScreen);
+    EXPECT_FALSE(s.CenterWindowHorizontally);
+    EXPECT_EQ(s.FrameW, 1000);
+}
+
+TEST_F(FrameGeometryTest, CollapseAndExpandByDockingCode) {
+    struct Case {
+        int code;
+        bool captionBar;
+        Rect collapsed;
+    };
+    const Rect expanded{100, 200, 600, 150};
+    const Case cases[] = {
+        {DockTopEdge, false, {100, 200, 600, 2}},
+        {DockTopEdge, true, {100, 200, 600, 19}},
+        {DockFree, false, {100, 200, 600, 2}},
+        {DockLeftEdge, false, {100, 200, 4, 150 - 19}},
+        {DockLeftEdge, true, {100, 200, 4, 150}},
+        {DockBottomEdge, false, {100, 1058 - 12 - 2, 600, 2}},
+        {DockRightEdge, true, {1928 - 12, 200, 4, 150}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.code << " " << c.captionBar);
+        s.SpecialWindowLayout = c.code;
+        s.AutoHideShowCaptionBar = c.captionBar;
+        host.layoutHeight = 0;
+        frame.placementReady = true;
+        frame.SetGeometry(expanded);
+        model.settingsModified = false;
+        frame.Collapse();
+        EXPECT_EQ(frame.Geometry(), c.collapsed);
+        EXPECT_EQ(host.captionShown, c.captionBar);
+        frame.Expand();
+        EXPECT_EQ(frame.Geometry().w, 600);
+        EXPECT_EQ(frame.Geometry().h, 150);
+        EXPECT_TRUE(host.captionShown);
+        EXPECT_FALSE(model.settingsModified);
+    }
+}
+
+TEST_F(FrameGeometryTest, InvisibleAutoHideHidesAndNothingCollapsesWhileClosing) {
+    s.InvisibleOnAutoHide = true;
+    frame.Collapse();
+    EXPECT_TRUE(host.hidden);
+    host.hidden = false;
+    model.closing = true;
+    frame.SetGeometry(Rect{0, 0, 500, 100});
+    frame.Collapse();
+    EXPECT_FALSE(host.hidden);
+    EXPECT_EQ(frame.Geometry().h, 100);
+}
+
+} // namespace
