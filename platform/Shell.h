@@ -24,12 +24,23 @@ inline constexpr int Generic = 31;
 
 // Starts programs and opens documents, folders and addresses.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
-    // Starts an executable directly (never through a shell).
+    // Starts an executable directly (never through a shell). The parameters
+    // are split into words by the shell's quoting rules, without expansion.
     virtual int Execute(const LaunchRequest& request) = 0;
     // Hands a document, folder, drive or address to the desktop's opener.
     virtual int Open(const LaunchRequest& request) = 0;
     // The full path of the first of `program` found on PATH, or "".
     virtual std::string FindProgram(const std::string& program) const = 0;
+    // Shows `path` selected in the desktop's file manager; false when no file
+    // manager took the request.
+    virtual bool ShowItems(const std::string& path) = 0;
+    // Makes `folder` the program's current directory.
+    virtual void SetCurrentDirectory(const std::string& folder) = 0;
+    // The desktop entry of the default handler of web addresses, or "".
+    virtual std::string DefaultWebBrowser() const = 0;
+    // Collects the programs started earlier that have ended, so none stays a
+    // zombie; the program calls it on each launch and from its clock timer.
+    virtual void ReapChildren() = 0;
 };

@@ -109,7 +109,7 @@ std::string DateTimeText(const CSettings& s, const LocalDateTime& t) {
 
 std::string PendingPrompt(const CModel& model) {
     const ButtonWindowState& st = model.editState;
-    const bool chosen = st.sourceSlot >= 0;
+    const bool chosen = st.sourceCategory >= 0 && st.sourceSlot >= 0;
     if (st.moveMode)
         return chosen ? "Click Where You Want the Button Moved (ESC to Cancel)"
                       : "Click the Button to Move";

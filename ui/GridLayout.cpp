@@ -187,7 +187,7 @@ std::vector<Rect> SlotRects(const GridState& g, int buttonW, int buttonH) {
 
 int HitTestSlot(const GridState& g, int buttonW, int buttonH, Point p) {
     const int n = ShownSlotCount(g);
-    if (n == 0)
+    if (n == 0 || buttonW + g.gap <= 0 || buttonH + g.gap <= 0)
         return -1;
     const int px = p.x - g.marginX - g.gap;
     const int py = p.y - g.marginY - g.gap;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class CModel;
+class CButtonDef;
+
+// Launching buttons and the commands that start other programs. Everything
+// goes through the platform's Shell; nothing here waits for what it starts.
+
+// A click on an occupied slot (category -1: the current one): a target that is
+// missing shows "Bad Button"; otherwise the button is launched.
+void LaunchClicked(CModel& model, int category, int slot);
+// Launches the button at (category, slot) with its launch sound and the report
+// of a failure; the scheduled launch uses it too. True when the launch counts
+// as done: it succeeded, or the button is a drive.
+bool LaunchButton(CModel& model, int category, int slot);
+// Launches a button that lives in no slot (a Favorites item): no sound, and no
+// report except for an internet address that cannot be opened.
+bool LaunchGivenButton(CModel& model, const CButtonDef& button);
+// Starts the executable button at (category, slot) with a dropped file as its
+// first parameter; false (file not taken) for any other kind or an empty slot.
+bool LaunchWithDroppedFile(CModel& model, int category, int slot, const std::string& path);
+// Tells the user about a failed launch result; answers whether the launch
+// counts as done (success, or a drive that could not be opened).
+bool ReportShellResult(CModel& model, const CButtonDef& button, int result);
+
+// E-Mail Utility: clicks the first button named "E-Mail" in table order
+// through `click`, the window's click dispatcher, or explains how to make one.
+void OpenEmailUtility(CModel& model, const std::function<void(int category, int slot)>& click);
+// The default web browser is known (enables the Web Browser command).
+bool WebBrowserFound(const CModel& model);
+void OpenWebBrowser(CModel& model);
+// The desktop can start its screen saver (enables Start Screen Saver).
+bool ScreenSaverAvailable(const CModel& model);
+void StartScreenSaver(CModel& model);
+// View Apps In: the user's and the system's application folders.
+void ViewStartMenuFolder(CModel& model);
+void ViewProgramsFolder(CModel& model);
+// Find File or Folder on the right-clicked button: the file manager shows the
+// target selected, or else the folder holding it is opened.
+void FindFileOrFolder(CModel& model);
