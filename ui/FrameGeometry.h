@@ -96,11 +96,13 @@ class CFrameGeometry {
     // End of every grid layout: bottom and right strips go back to their edge.
     void AfterLayout();
 
-    // The user moved the window to `topLeft`.
+    // The user moved the window to `topLeft`: a locked window snaps back (a
+    // docked one to its edge), a docked one keeps to its edge, a free one
+    // stores its new place.
     void UserMoved(Point topLeft);
     // The user dragged a border to the outer size w x h: the screen-spanning
-    // and centring settings end. `relayout` runs the grid with both layout
-    // types temporarily fitted; afterwards the new size is stored.
+    // and centring settings end, the grid is laid out once with both layout
+    // types fitted to the new size, and that size is stored.
     void UserResized(int w, int h);
 
     // Auto-hide halves. Collapse remembers the expanded size; Expand restores
