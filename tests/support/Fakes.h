@@ -100,6 +100,18 @@ public:
         return result;
     }
     std::string FindProgram(const std::string& program) const override;
+    std::vector<std::string> shownItems; // ShowItems requests
+    bool fileManager = true;             // ShowItems answers this
+    std::vector<std::string> directories; // SetCurrentDirectory calls
+    std::string webBrowser;               // DefaultWebBrowser answers this
+    int reaps = 0;
+    bool ShowItems(const std::string& path) override {
+        shownItems.push_back(path);
+        return fileManager;
+    }
+    void SetCurrentDirectory(const std::string& folder) override { directories.push_back(folder); }
+    std::string DefaultWebBrowser() const override { return webBrowser; }
+    void ReapChildren() override { ++reaps; }
 };
 
 // A temporary folder removed with the object.
