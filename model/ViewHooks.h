@@ -14,6 +14,8 @@ public:
     // category menus).
     virtual void ShowCategory() {}
     virtual void RedrawSlot(int /*slot*/) {}
+    // Gives the keyboard focus to the control of a slot of the shown category.
+    virtual void FocusSlot(int /*slot*/) {}
     virtual void RebuildCategoryMenus() {}
     virtual void RebuildConfigurationMenus() {}
     virtual void RebuildFavoritesMenu() {}

@@ -26,6 +26,11 @@ bool LaunchWithDroppedFile(CModel& model, int category, int slot, const std::str
 // counts as done (success, or a drive that could not be opened).
 bool ReportShellResult(CModel& model, const CButtonDef& button, int result);
 
+// The desktop tool that stands in for a shell-folder button ("Control Panel",
+// "Dial-Up Networking", "Printers"): the path of the first one installed, or
+// "" when there is none or the name is no such folder.
+std::string ShellFolderToolPath(const CModel& model, const std::string& name);
+
 // E-Mail Utility: clicks the first button named "E-Mail" in table order
 // through `click`, the window's click dispatcher, or explains how to make one.
 void OpenEmailUtility(CModel& model, const std::function<void(int category, int slot)>& click);

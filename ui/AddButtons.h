@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CModel;
+class EditDialogs;
+
+// The eight special buttons, in the order "All of the Above" adds them.
+enum class SpecialButton {
+    MyComputer,
+    Explorer,
+    ControlPanel,
+    DialUp,
+    Printers,
+    WindowsFolder,
+    StartMenu,
+    StartUp,
+};
+
+// The add-buttons file dialog's filters ("Description|patterns"), seven of
+// them: the remembered filter index keeps its meaning across platforms.
+const std::vector<std::string>& AddButtonFilters();
+
+// The file dialog at `slot` of the current category (-1: the first empty
+// slot, after "Category is Full" when there is none). `inWindowsFolder`
+// starts it in the system folder (View Apps In: Windows Folder). Returns the
+// number of buttons added.
+int AddByFileDialog(CModel& model, int slot, bool inWindowsFolder = false);
+// The main menu's and the empty-slot menu's "Add Application or Document":
+// the file dialog, then the layout and, for one new button, its Button Text
+// dialog. The click on an empty slot uses it too.
+void AddApplicationCommand(CModel& model, EditDialogs& dialogs, int slot);
+// View Apps In: Windows Folder.
+void ViewWindowsFolderApps(CModel& model, EditDialogs& dialogs);
+// The folder browser at `slot` (-1: the first empty slot); true when added.
+// The new button's Button Text dialog follows.
+bool AddFolder(CModel& model, EditDialogs& dialogs, int slot);
+// An internet address; `slot` -1 (main menu) takes the first empty slot.
+bool AddInternetAddress(CModel& model, EditDialogs& dialogs, int slot);
+// One special button at the first empty slot; silently nothing when there is
+// no room or its tool or folder is missing.
+bool AddSpecialButton(CModel& model, SpecialButton which);
+// All eight, with action sounds off meanwhile.
+void AddAllSpecialButtons(CModel& model);
+
+// A file dropped at `slot` of the current category (-1: on no button).
+// `rolledUp`: the window was rolled up; the drop is then left to the file
+// backup utility. Returns true when a button was added.
+bool DropFile(CModel& model, EditDialogs& dialogs, const std::string& path, int slot,
+              bool rolledUp);
