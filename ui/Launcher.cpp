@@ -180,6 +180,21 @@ void ViewAppsIn(CModel& model, const std::string& folder) {
 
 } // namespace
 
+std::string ShellFolderToolPath(const CModel& model, const std::string& name) {
+    for (const ShellFolderTools& entry : kShellFolders) {
+        if (!EqualsNoCase(entry.name, name))
+            continue;
+        for (const Tool& tool : entry.tools) {
+            if (tool.program == nullptr)
+                break;
+            std::string path = model.platform.shell.FindProgram(tool.program);
+            if (!path.empty())
+                return path;
+        }
+    }
+    return "";
+}
+
 void LaunchClicked(CModel& model, int category, int slot) {
     const CButtonDef* button = model.GetButton(category, slot);
     if (button == nullptr)
