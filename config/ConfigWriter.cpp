@@ -35,8 +35,9 @@ void AppendDialogParameters(std::string& out, const CModel& model) {
     AppendLine(out, "FILE_DIALOG_PARAMETERS");
     for (int entry = 0; entry < 4; ++entry) {
         const DialogParams& params = model.DialogEntry(entry);
-        AppendLine(out, Format("%s %d %s", kDialogLabels[entry], params.filter,
-                               params.folder.empty() ? "default" : params.folder.c_str()));
+        // Concatenated, not formatted: a folder is bytes and may hold a NUL.
+        AppendLine(out, Format("%s %d ", kDialogLabels[entry], params.filter) +
+                            (params.folder.empty() ? std::string("default") : params.folder));
     }
 }
 

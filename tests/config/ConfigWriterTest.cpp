@@ -58,6 +58,8 @@ TEST_F(ConfigTest, WriterWritesTheTableUpToItsFirstGapAndButtonsBySlotNumber) {
     CButtonDef::CreateAt(model, 2, 0, "", doc, "", 0, 1);
     model.settings.CategoryOnEntry = "A";
     model.DialogEntry(1) = {3, "/usr/share/icons"};
+    const std::string odd("/a\0b", 4); // file names are bytes
+    model.DialogEntry(2) = {0, odd};
 
     const std::vector<std::string> lines = SplitCrLf(ConfigurationText(model));
     const auto has = [&](const std::string& line) {
@@ -69,6 +71,7 @@ TEST_F(ConfigTest, WriterWritesTheTableUpToItsFirstGapAndButtonsBySlotNumber) {
     EXPECT_TRUE(has("BUTTON 57 " + doc));
     EXPECT_FALSE(has("BUTTON 1 " + doc));
     EXPECT_TRUE(has("Icons 3 /usr/share/icons"));
+    EXPECT_TRUE(has("PropsSound 0 " + odd));
 }
 
 TEST_F(ConfigTest, SuccessfulSaveClearsModifiedAndRemembersWindowLocks) {
