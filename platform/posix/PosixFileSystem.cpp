@@ -1,5 +1,6 @@
 #include "platform/posix/PosixFileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -33,8 +34,20 @@ void SplitPath(const std::string& path, std::string& folder, std::string& name) 
     }
 }
 
+// Matches a name the way Windows searches do: hidden files are not special,
+// and a pattern ending in ".*" also matches names without that extension, so
+// "*.*" lists every entry of a folder.
+bool MatchesPattern(const std::string& pattern, const std::string& name) {
+    if (::fnmatch(pattern.c_str(), name.c_str(), 0) == 0)
+        return true;
+    if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, ".*") != 0)
+        return false;
+    const std::string stem = pattern.substr(0, pattern.size() - 2);
+    return name.find('.') == std::string::npos && ::fnmatch(stem.c_str(), name.c_str(), 0) == 0;
+}
+
 bool StatIsFolder(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -78,7 +91,7 @@ std::optional<FileEntry> PosixFileSystem::FindFirst(const std::string& pattern) 
     if (pattern.empty())
         return std::nullopt;
     if (!HasWildcard(pattern)) {
-        struct stat st{};
+        struct stat st {};
         if (::stat(pattern.c_str(), &st) != 0)
             return std::nullopt;
         std::string folder, name;
@@ -109,7 +122,7 @@ std::vector<FileEntry> PosixFileSystem::FindAll(const std::string& pattern) cons
         const std::string entry = d->d_name;
         if (entry == "." || entry == "..")
             continue;
-        if (::fnmatch(name.c_str(), entry.c_str(), FNM_PERIOD) != 0)
+        if (!MatchesPattern(name, entry))
             continue;
         out.push_back({entry, StatIsFolder(folder + "/" + entry)});
     }
@@ -122,7 +135,7 @@ bool PosixFileSystem::IsFolder(const std::string& path) const {
 }
 
 bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
-    struct stat st{};
+    struct stat st {};
     if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
         (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0)
         return false;
@@ -132,8 +145,9 @@ bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
     char head[4] = {};
     const ssize_t n = ::read(fd, head, sizeof head);
     ::close(fd);
-    if (n >= 4 && std::memcmp(head, "\x7f"
-                                    "ELF",
+    if (n >= 4 && std::memcmp(head,
+                              "\x7f"
+                              "ELF",
                               4) == 0)
         return true;
     return n >= 2 && head[0] == '#' && head[1] == '!';
@@ -161,7 +175,10 @@ std::vector<std::string> PosixFileSystem::DriveRoots() const {
                 mp += *p;
             }
         }
-        if (mp != "/")
+        // Containers bind-mount single files (/etc/hosts) from block devices;
+        // only folders are drive roots, each once.
+        if (mp != "/" && StatIsFolder(mp) &&
+            std::find(roots.begin(), roots.end(), mp) == roots.end())
             roots.push_back(mp);
     }
     std::fclose(mounts);
@@ -186,11 +203,13 @@ std::string PosixFileSystem::HomeDirectory() const {
 
 bool PosixFileSystem::ReadFile(const std::string& path, std::string& contents) const {
     contents.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK so that a FIFO cannot hang the program; only regular files
+    // are read, so a device cannot fill the memory either.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
     }
@@ -213,43 +232,96 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::string& contents) c
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents,
-                         long long writeLimit) {
+namespace {
+
+// The file a write to `path` must replace: the target of a symbolic link, so
+// that saving keeps the link (a configuration kept in a dotfiles folder).
+std::string WriteTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
+// Writes a temporary file beside `path` with `fill`, syncs it and moves it
+// into place: over an existing file, or only where nothing exists when
+// `noReplace` is set. The temporary file never survives a failure.
+template <typename Fill>
+bool ReplaceThroughTemp(const std::string& path, mode_t mode, bool noReplace, Fill fill) {
     std::string folder, name;
     SplitPath(path, folder, name);
     std::string temp = folder + "/." + name + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    // Keep the permissions of the file being replaced.
-    struct stat old{};
-    if (::stat(path.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-    else
-        ::fchmod(fd, 0644);
-    const bool ok = WriteAll(fd, contents.data(), contents.size(), writeLimit) &&
-                    ::fsync(fd) == 0;
+    ::fchmod(fd, mode);
+    const bool ok = fill(fd) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!ok || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
+    bool placed = false;
+    if (ok && closed) {
+        if (noReplace)
+            placed = ::link(temp.c_str(), path.c_str()) == 0; // fails when path exists
+        else
+            placed = ::rename(temp.c_str(), path.c_str()) == 0;
     }
-    SyncFolderOf(path);
-    return true;
+    if (!placed || noReplace)
+        ::unlink(temp.c_str());
+    if (placed)
+        SyncFolderOf(path);
+    return placed;
+}
+
+// Copies the rest of `in` to `out`, every write checked.
+bool CopyDescriptor(int in, int out) {
+    char buffer[65536];
+    long long unlimited = -1;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (!WriteAll(out, buffer, static_cast<size_t>(n), unlimited))
+            return false;
+    }
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view contents, long long writeLimit) {
+    const std::string target = WriteTarget(path);
+    // Keep the permissions of the file being replaced.
+    struct stat old {};
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    return ReplaceThroughTemp(target, mode, false, [&](int fd) {
+        return WriteAll(fd, contents.data(), contents.size(), writeLimit);
+    });
 }
 
 bool PosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view contents) {
     return WriteFileAtomically(path, contents);
 }
 
-bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to,
-                               bool failIfExists) {
-    if (failIfExists && ::access(to.c_str(), F_OK) == 0)
+bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0)
         return false;
-    std::string contents;
-    if (!ReadFile(from, contents))
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
         return false;
-    return WriteFileAtomically(to, contents);
+    }
+    // The copy keeps the source's permissions (a program stays executable)
+    // and is streamed, so large files need no memory of their size.
+    const bool copied = ReplaceThroughTemp(WriteTarget(to), st.st_mode & 07777, failIfExists,
+                                           [in](int out) { return CopyDescriptor(in, out); });
+    ::close(in);
+    return copied;
 }
 
 bool PosixFileSystem::CreateFolder(const std::string& path) {
@@ -261,10 +333,21 @@ bool PosixFileSystem::DeleteFile(const std::string& path) {
 }
 
 bool PosixFileSystem::Rename(const std::string& from, const std::string& to) {
-    struct stat a{}, b{};
-    if (::stat(from.c_str(), &a) != 0)
+    struct stat a {
+    }, b{};
+    if (::lstat(from.c_str(), &a) != 0)
         return false;
-    if (::stat(to.c_str(), &b) == 0 && !(a.st_dev == b.st_dev && a.st_ino == b.st_ino))
+    if (::lstat(to.c_str(), &b) == 0) {
+        // Only the same file under another spelling (a case-only rename on a
+        // case-insensitive mount) may be renamed onto an existing name.
+        if (a.st_dev != b.st_dev || a.st_ino != b.st_ino)
+            return false;
+        return ::rename(from.c_str(), to.c_str()) == 0;
+    }
+    // No check-then-rename race: the kernel refuses if `to` appeared meanwhile.
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
         return false;
-    return ::rename(from.c_str(), to.c_str()) == 0;
+    return ::rename(from.c_str(), to.c_str()) == 0; // a file system without the flag
 }

@@ -1,0 +1,67 @@
+#include "platform/qt/IconPixmaps.h"
+
+#include <algorithm>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <QMimeDatabase>
+#include <QPixmap>
+
+#include "platform/posix/IconFileSource.h"
+
+namespace {
+
+// Adds every image of an in-memory .ico to one icon, so that each drawing
+// size picks the closest image.
+QIcon FromIcoBytes(const std::string& bytes) {
+    QIcon icon;
+    if (bytes.empty())
+        return icon;
+    QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    const int count = std::max(reader.imageCount(), 1);
+    for (int i = 0; i < count; ++i) {
+        reader.jumpToImage(i);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+} // namespace
+
+namespace IconPixmaps {
+
+QIcon FromFile(const std::string& file, int index) {
+    switch (DetectIconFileKind(file)) {
+    case IconFileKind::Ico:
+    case IconFileKind::Pe:
+        return FromIcoBytes(ExtractIcoImage(file, index));
+    case IconFileKind::Png:
+    case IconFileKind::Svg:
+    case IconFileKind::Xpm: {
+        if (index != 0)
+            return {};
+        QIcon icon(QFile::decodeName(file.c_str()));
+        // QIcon(file) is never null; an unreadable picture has no sizes.
+        return icon.availableSizes().isEmpty() && icon.pixmap(32).isNull() ? QIcon() : icon;
+    }
+    case IconFileKind::None:
+        break;
+    }
+    return {};
+}
+
+QIcon ForDocument(const std::string& path, const QIcon& fallback) {
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(QFile::decodeName(path.c_str()));
+    if (!type.isValid())
+        return fallback;
+    return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(), fallback));
+}
+
+} // namespace IconPixmaps

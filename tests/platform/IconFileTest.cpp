@@ -1,0 +1,135 @@
+#include "platform/posix/IconFileSource.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/posix/BinaryFile.h"
+#include "tests/platform/IconFileBuilder.h"
+#include "tests/support/Fakes.h"
+
+namespace {
+
+std::string Bytes(char c, std::size_t n) {
+    return std::string(n, c);
+}
+
+// The images of a built .ico as (width, data) pairs.
+std::vector<std::pair<int, std::string>> IcoImages(const std::string& ico) {
+    std::vector<std::pair<int, std::string>> out;
+    if (ico.size() < 6 || LittleU16(ico, 0) != 0 || LittleU16(ico, 2) != 1)
+        return out;
+    for (std::size_t i = 0; i < LittleU16(ico, 4); ++i) {
+        const std::size_t at = 6 + 16 * i;
+        out.emplace_back(static_cast<unsigned char>(ico[at]),
+                         ico.substr(LittleU32(ico, at + 12), LittleU32(ico, at + 8)));
+    }
+    return out;
+}
+
+class IconFileTest : public ::testing::Test {
+  protected:
+    TempDir dir_;
+};
+
+TEST_F(IconFileTest, IcoCountsImagesAndExtractsEachAsItsOwnFile) {
+    const std::string ico =
+        dir_.Write("app.ico", BuildIco({{16, 16, Bytes('a', 40)}, {32, 32, Bytes('b', 90)}}));
+    EXPECT_EQ(DetectIconFileKind(ico), IconFileKind::Ico);
+    EXPECT_EQ(CountIconsInFile(ico), 2);
+    using Images = std::vector<std::pair<int, std::string>>;
+    EXPECT_EQ(IcoImages(ExtractIcoImage(ico, 0)), (Images{{16, Bytes('a', 40)}}));
+    EXPECT_EQ(IcoImages(ExtractIcoImage(ico, 1)), (Images{{32, Bytes('b', 90)}}));
+    EXPECT_EQ(ExtractIcoImage(ico, 2), "");
+    EXPECT_EQ(ExtractIcoImage(ico, -1), "");
+}
+
+TEST_F(IconFileTest, PeCountsIconGroupsAndExtractsAGroupWithAllItsImages) {
+    for (bool plus : {false, true}) {
+        const std::string exe = dir_.Write(
+            "prog.exe", BuildPeWithIconGroups({{{16, 16, Bytes('x', 30)}, {48, 48, Bytes('y', 70)}},
+                                               {{32, 32, Bytes('z', 50)}}},
+                                              plus));
+        EXPECT_EQ(DetectIconFileKind(exe), IconFileKind::Pe);
+        EXPECT_EQ(CountIconsInFile(exe), 2) << plus;
+        using Images = std::vector<std::pair<int, std::string>>;
+        EXPECT_EQ(IcoImages(ExtractIcoImage(exe, 0)),
+                  (Images{{16, Bytes('x', 30)}, {48, Bytes('y', 70)}}));
+        EXPECT_EQ(IcoImages(ExtractIcoImage(exe, 1)), (Images{{32, Bytes('z', 50)}}));
+        EXPECT_EQ(ExtractIcoImage(exe, 2), "");
+    }
+}
+
+TEST_F(IconFileTest, PeWithoutIconsOrWithBrokenGroupsHoldsNone) {
+    // Resources of other types only.
+    EXPECT_EQ(CountIconsInFile(dir_.Write("a.dll", BuildPe({{6, 1, "strings"}}))), 0);
+    // A group that names an icon the file lacks counts but extracts nothing.
+    const std::string groupOnly = dir_.Write(
+        "b.dll",
+        BuildPe({{14, 1, std::string("\0\0\1\0\1\0", 6) + std::string(12, '\x10') + "\x07\0"}}));
+    EXPECT_EQ(CountIconsInFile(groupOnly), 1);
+    EXPECT_EQ(ExtractIcoImage(groupOnly, 0), "");
+    // An "MZ" program without a PE header (old DOS programs).
+    EXPECT_EQ(CountIconsInFile(dir_.Write("c.exe", "MZ" + std::string(200, '\0'))), 0);
+}
+
+TEST_F(IconFileTest, PicturesCountOneWhenTheContentMatches) {
+    EXPECT_EQ(CountIconsInFile(dir_.Write("a.png", "\x89PNG\r\n\x1a\n....")), 1);
+    EXPECT_EQ(CountIconsInFile(dir_.Write("b.svg", "<?xml version=\"1.0\"?>\n<svg></svg>")), 1);
+    EXPECT_EQ(CountIconsInFile(dir_.Write("c.xpm", "/* XPM */\nstatic char*x[]={};")), 1);
+    EXPECT_EQ(CountIconsInFile(dir_.Write("d.png", "plain text")), 0);
+    EXPECT_EQ(CountIconsInFile(dir_.Write("e.ico", "")), 0);
+    EXPECT_EQ(CountIconsInFile(dir_.File("missing.ico")), 0);
+    EXPECT_EQ(CountIconsInFile(dir_.Path()), 0);
+    EXPECT_EQ(ExtractIcoImage(dir_.File("a.png"), 0), "");
+}
+
+TEST_F(IconFileTest, IcoWhoseImagesLeaveTheFileHoldsNone) {
+    std::string ico = BuildIco({{16, 16, Bytes('a', 40)}});
+    EXPECT_EQ(CountIconsInFile(dir_.Write("short.ico", ico.substr(0, ico.size() - 1))), 0);
+    std::string badOffset = ico;
+    badOffset[18] = '\x02'; // image offset 2, inside the directory
+    EXPECT_EQ(CountIconsInFile(dir_.Write("offset.ico", badOffset)), 0);
+    std::string cursor = ico;
+    cursor[2] = '\x02'; // a cursor file, not an icon
+    EXPECT_EQ(CountIconsInFile(dir_.Write("cursor.ico", cursor)), 0);
+}
+
+// Every prefix and every single-byte corruption of valid files must be read
+// without touching memory outside what was read (run under the sanitizers).
+TEST_F(IconFileTest, TruncatedOrCorruptFilesNeverCrash) {
+    const std::vector<std::string> originals = {
+        BuildPeWithIconGroups({{{16, 16, Bytes('x', 20)}}, {{32, 32, Bytes('z', 20)}}}),
+        BuildPeWithIconGroups({{{16, 16, Bytes('x', 20)}}}, true),
+        BuildIco({{16, 16, Bytes('a', 20)}, {32, 32, Bytes('b', 20)}}),
+    };
+    const std::string path = dir_.File("fuzz.bin");
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    const auto check = [&](const std::string& bytes) {
+        // Overwrite, then cut: truncating to zero would make every close flush.
+        ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+        ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(bytes.size())), 0);
+        const int count = CountIconsInFile(path);
+        EXPECT_GE(count, 0);
+        for (int i = 0; i <= count; ++i) {
+            const std::string ico = ExtractIcoImage(path, i);
+            EXPECT_TRUE(ico.empty() || ico.compare(0, 4, std::string("\0\0\1\0", 4)) == 0);
+        }
+    };
+    for (const std::string& original : originals) {
+        for (std::size_t length = 0; length < original.size(); length += 3)
+            check(original.substr(0, length));
+        for (std::size_t at = 0; at < original.size(); ++at) {
+            for (char value : {'\xff', '\x80', '\x00'}) {
+                std::string corrupt = original;
+                corrupt[at] = value;
+                check(corrupt);
+            }
+        }
+    }
+    ::close(fd);
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/Fakes.h"
+
+namespace {
+
+std::vector<std::string> Names(const std::vector<FileEntry>& entries) {
+    std::vector<std::string> names;
+    for (const FileEntry& e : entries)
+        names.push_back(e.name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+class PosixFileSystemTest : public ::testing::Test {
+  protected:
+    TempDir dir_;
+    PosixFileSystem fs_;
+};
+
+TEST_F(PosixFileSystemTest, WildcardsMatchTheLastComponentLikeWindowsSearches) {
+    for (const char* name : {"a.txt", "b.txt", "ab.doc", "README", ".hidden"})
+        dir_.Write(name, "x");
+    dir_.Write("sub/inner.txt", "x");
+    struct Case {
+        const char* pattern;
+        std::vector<std::string> names;
+    };
+    const std::vector<Case> cases = {
+        {"*.txt", {"a.txt", "b.txt"}},
+        {"?.txt", {"a.txt", "b.txt"}},
+        {"a*", {"a.txt", "ab.doc"}},
+        {"*.*", {".hidden", "README", "a.txt", "ab.doc", "b.txt", "sub"}},
+        {"README.*", {"README"}},
+        {"*.none", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Names(fs_.FindAll(dir_.File(c.pattern))), c.names) << c.pattern;
+
+    const auto sub = fs_.FindFirst(dir_.File("s?b"));
+    ASSERT_TRUE(sub);
+    EXPECT_EQ(sub->name, "sub");
+    EXPECT_TRUE(sub->isFolder);
+    const auto exact = fs_.FindFirst(dir_.File("sub/inner.txt"));
+    ASSERT_TRUE(exact);
+    EXPECT_EQ(exact->name, "inner.txt");
+    EXPECT_FALSE(exact->isFolder);
+    EXPECT_FALSE(fs_.FindFirst(dir_.File("missing")));
+    EXPECT_FALSE(fs_.FindFirst(""));
+}
+
+TEST_F(PosixFileSystemTest, FailedAtomicWriteLeavesTheOldFileAndNoTemporaryFile) {
+    const std::string path = dir_.Write("Buttons.cfg", "OLD CONTENTS\r\n");
+    ::chmod(path.c_str(), 0600);
+    const std::string fresh(10000, 'n');
+    for (long long limit : {0LL, 1LL, 4096LL, 9999LL}) {
+        EXPECT_FALSE(WriteFileAtomically(path, fresh, limit)) << limit;
+        EXPECT_EQ(dir_.Read("Buttons.cfg"), "OLD CONTENTS\r\n") << limit;
+        EXPECT_EQ(Names(fs_.FindAll(dir_.File("*"))), std::vector<std::string>{"Buttons.cfg"});
+    }
+    EXPECT_TRUE(WriteFileAtomically(path, fresh, 10000));
+    EXPECT_EQ(dir_.Read("Buttons.cfg"), fresh);
+    EXPECT_EQ(ModeOf(path), 0600u);
+    EXPECT_FALSE(fs_.WriteFileAtomic(dir_.File("no-folder/x.cfg"), "x"));
+}
+
+TEST_F(PosixFileSystemTest, AtomicWriteThroughASymbolicLinkKeepsTheLink) {
+    const std::string real = dir_.Write("real/Buttons.cfg", "old");
+    const std::string link = dir_.File("Buttons.cfg");
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(fs_.WriteFileAtomic(link, "new"));
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(dir_.Read("real/Buttons.cfg"), "new");
+}
+
+TEST_F(PosixFileSystemTest, RenameNeverClobbersAnotherFile) {
+    dir_.Write("a.cfg", "A");
+    dir_.Write("b.cfg", "B");
+    EXPECT_FALSE(fs_.Rename(dir_.File("a.cfg"), dir_.File("b.cfg")));
+    EXPECT_EQ(dir_.Read("a.cfg"), "A");
+    EXPECT_EQ(dir_.Read("b.cfg"), "B");
+    EXPECT_TRUE(fs_.Rename(dir_.File("a.cfg"), dir_.File("a.cfg")));
+    EXPECT_EQ(dir_.Read("a.cfg"), "A");
+    EXPECT_TRUE(fs_.Rename(dir_.File("a.cfg"), dir_.File("c.cfg")));
+    EXPECT_EQ(dir_.Read("c.cfg"), "A");
+    EXPECT_FALSE(fs_.FindFirst(dir_.File("a.cfg")));
+    EXPECT_FALSE(fs_.Rename(dir_.File("a.cfg"), dir_.File("d.cfg")));
+}
+
+TEST_F(PosixFileSystemTest, CopyKeepsPermissionsAndHonoursFailIfExists) {
+    const std::string program = dir_.Write("tool", "#!/bin/sh\necho hi\n");
+    ::chmod(program.c_str(), 0750);
+    const std::string copy = dir_.File("copy");
+    EXPECT_TRUE(fs_.CopyFile(program, copy, true));
+    EXPECT_EQ(dir_.Read("copy"), "#!/bin/sh\necho hi\n");
+    EXPECT_EQ(ModeOf(copy), 0750u);
+    EXPECT_TRUE(fs_.IsExecutableProgram(copy));
+
+    dir_.Write("other", "keep me");
+    EXPECT_FALSE(fs_.CopyFile(program, dir_.File("other"), true));
+    EXPECT_EQ(dir_.Read("other"), "keep me");
+    EXPECT_TRUE(fs_.CopyFile(program, dir_.File("other"), false));
+    EXPECT_EQ(dir_.Read("other"), "#!/bin/sh\necho hi\n");
+    EXPECT_FALSE(fs_.CopyFile(dir_.File("missing"), dir_.File("x"), false));
+    EXPECT_FALSE(fs_.CopyFile(dir_.Path(), dir_.File("x"), false));
+    EXPECT_EQ(Names(fs_.FindAll(dir_.File("*"))),
+              (std::vector<std::string>{"copy", "other", "tool"}));
+}
+
+TEST_F(PosixFileSystemTest, NamesThatAreNotUtf8AreHandledAsBytes) {
+    const std::string name = "caf\xe9 \xff.txt";
+    dir_.Write(name, "bytes");
+    EXPECT_EQ(Names(fs_.FindAll(dir_.File("*.txt"))), std::vector<std::string>{name});
+    std::string contents;
+    EXPECT_TRUE(fs_.ReadFile(dir_.File(name), contents));
+    EXPECT_EQ(contents, "bytes");
+    EXPECT_TRUE(fs_.Rename(dir_.File(name), dir_.File(name + ".bak")));
+    EXPECT_TRUE(fs_.CopyFile(dir_.File(name + ".bak"), dir_.File(name), true));
+    EXPECT_TRUE(fs_.DeleteFile(dir_.File(name + ".bak")));
+    EXPECT_EQ(Names(fs_.FindAll(dir_.File("*"))), std::vector<std::string>{name});
+}
+
+TEST_F(PosixFileSystemTest, ReadingSpecialFilesFailsWithoutBlocking) {
+    const std::string fifo = dir_.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string contents = "stale";
+    EXPECT_FALSE(fs_.ReadFile(fifo, contents));
+    EXPECT_EQ(contents, "");
+    EXPECT_FALSE(fs_.ReadFile(dir_.Path(), contents));
+    EXPECT_FALSE(fs_.IsExecutableProgram(fifo));
+}
+
+TEST_F(PosixFileSystemTest, DriveRootsAreFoldersListedOnce) {
+    const auto roots = fs_.DriveRoots();
+    ASSERT_FALSE(roots.empty());
+    EXPECT_EQ(roots.front(), "/");
+    for (const std::string& root : roots) {
+        EXPECT_TRUE(fs_.IsFolder(root)) << root;
+        EXPECT_EQ(std::count(roots.begin(), roots.end(), root), 1) << root;
+    }
+}
+
+} // namespace
