@@ -1,0 +1,71 @@
+#include "ui/ButtonSlot.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+ButtonSlot::ButtonSlot(int slot, QWidget* parent) : QAbstractButton(parent), slot_(slot) {
+    setObjectName(QStringLiteral("slot%1").arg(slot));
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void ButtonSlot::SetFace(const QPixmap& icon, const QRect& iconRect, const QList<TextLine>& lines) {
+    icon_ = icon;
+    iconRect_ = iconRect;
+    lines_ = lines;
+    update();
+}
+
+void ButtonSlot::SetTextMode(bool textMode) {
+    textMode_ = textMode;
+    setEnabled(textMode_ || active_);
+    update();
+}
+
+void ButtonSlot::SetActive(bool active) {
+    active_ = active;
+    setEnabled(textMode_ || active_);
+    update();
+}
+
+void ButtonSlot::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        Q_EMIT RightClicked(slot_);
+        return;
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void ButtonSlot::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+    if (!active_)
+        option.state &= ~QStyle::State_Enabled;
+    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+
+    const int shift = isDown() ? 1 : 0;
+    const QRect iconAt = iconRect_.translated(shift, shift);
+    if (!icon_.isNull()) {
+        if (active_ || textMode_)
+            painter.drawPixmap(iconAt, icon_);
+        else
+            painter.drawPixmap(iconAt,
+                               style()->generatedIconPixmap(QIcon::Disabled, icon_, &option));
+    }
+    if (!textMode_)
+        return;
+    if (!active_) {
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.fillRect(rect(), Qt::white);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    painter.setFont(font());
+    painter.setPen(active_ ? QColor(Qt::black)
+                           : palette().color(QPalette::Disabled, QPalette::WindowText));
+    for (const TextLine& line : lines_)
+        painter.drawText(line.rect.translated(shift, shift),
+                         Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, line.text);
+}

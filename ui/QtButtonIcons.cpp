@@ -1,0 +1,67 @@
+#include "ui/QtButtonIcons.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "platform/qt/IconPixmaps.h"
+#include "resources/IconNames.h"
+
+QtButtonIcons::QtButtonIcons(qreal devicePixelRatio)
+    : ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {}
+
+const QPixmap& QtButtonIcons::Pixmap(const ButtonIcon& icon) {
+    Key key{static_cast<int>(icon.role), icon.driveLetter, icon.file, icon.index};
+    auto found = cache_.find(key);
+    if (found == cache_.end())
+        found = cache_.emplace(std::move(key), Render(icon)).first;
+    return found->second;
+}
+
+const QPixmap& QtButtonIcons::Resource(const char* path) {
+    auto found = resources_.find(path);
+    if (found == resources_.end())
+        found = resources_.emplace(path, RenderResource(path)).first;
+    return found->second;
+}
+
+QPixmap QtButtonIcons::RenderResource(const char* path) const {
+    const int pixels = qRound(kSize * ratio_);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(QString::fromUtf8(path));
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio_);
+    return pixmap;
+}
+
+QPixmap QtButtonIcons::Render(const ButtonIcon& icon) const {
+    const QSize size(kSize, kSize);
+    QPixmap pixmap;
+    if (icon.role == IconRole::File)
+        pixmap = IconPixmaps::FromFile(icon.file, icon.index).pixmap(size, ratio_);
+    else if (icon.role == IconRole::Document)
+        pixmap = IconPixmaps::ForDocument(icon.file, QIcon()).pixmap(size, ratio_);
+    if (!pixmap.isNull())
+        return pixmap;
+
+    const char* path = IconNames::ForRole(icon.role);
+    pixmap = RenderResource(path ? path : IconNames::ForRole(IconRole::Default));
+    if (icon.role == IconRole::Drive && icon.driveLetter != 0) {
+        // The lettered drive: the drive picture with its letter over it.
+        QPainter painter(&pixmap);
+        QFont font = painter.font();
+        font.setPixelSize(13);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, 0, kSize, kSize - 3), Qt::AlignHCenter | Qt::AlignBottom,
+                         QString(QLatin1Char(icon.driveLetter)));
+    }
+    return pixmap;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/ButtonIcon.h"
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include <QPixmap>
+
+// Turns button icons into 32 x 32 pixmaps (at the screen's device pixel
+// ratio) once and keeps them: a category shown again costs no decoding.
+class QtButtonIcons {
+  public:
+    explicit QtButtonIcons(qreal devicePixelRatio = 1.0);
+
+    const QPixmap& Pixmap(const ButtonIcon& icon);
+    // A picture of the program's resources (IconNames) at the button size.
+    const QPixmap& Resource(const char* path);
+    // How many pictures have been decoded so far.
+    std::size_t CachedCount() const { return cache_.size() + resources_.size(); }
+
+    static constexpr int kSize = 32;
+
+  private:
+    QPixmap Render(const ButtonIcon& icon) const;
+    QPixmap RenderResource(const char* path) const;
+
+    using Key = std::tuple<int, char, std::string, int>;
+    qreal ratio_;
+    std::map<Key, QPixmap> cache_;
+    std::map<std::string, QPixmap> resources_;
+};
