@@ -182,14 +182,23 @@ TEST_F(PosixShellTest, HundredLaunchesLeaveNoZombie) {
 }
 
 TEST_F(PosixShellTest, OpenerReceivesTheTargetAndItsExitCounts) {
-    const std::string bin = dir_.Write("opener/.keep", "");
-    const std::string binDir = std::filesystem::path(bin).parent_path().string();
-    ScopedEnv path("PATH", binDir);
-    WriteScript(dir_, "opener/gio",
-                "printf '%s\\n' \"$@\" >'" + dir_.File("opened") +
-                    "'\n"
-                    "[ \"$2\" = /fail ] && exit 1\nexit 0\n");
+    ScopedEnv path("PATH", dir_.File("opener"));
+    const auto opener = [&](const char* name, const char* failure) {
+        WriteScript(dir_, std::string("opener/") + name,
+                    "printf '%s\\n' \"$@\" >'" + dir_.File("opened") + "'\n" + failure +
+                        "exit 0\n");
+    };
+    dir_.Write("opener/.keep", "");
+    EXPECT_EQ(shell_.Open({"https://example.org", "", "", ShowMode::Normal}),
+              ShellResult::Generic); // no opener at all
 
+    // xdg-open where gio is missing; its code 2 means a missing file.
+    opener("xdg-open", "[ \"$1\" = /missing ] && exit 2\n");
+    EXPECT_EQ(shell_.Open({"https://example.org", "", "", ShowMode::Normal}), ShellResult::Ok);
+    EXPECT_EQ(dir_.Read("opened"), "https://example.org\n");
+    EXPECT_EQ(shell_.Open({"/missing", "", "", ShowMode::Normal}), ShellResult::FileNotFound);
+
+    opener("gio", "[ \"$2\" = /fail ] && exit 1\n");
     EXPECT_EQ(shell_.Open({"/home/ann/a file.txt", "", "", ShowMode::Maximized}), ShellResult::Ok);
     EXPECT_EQ(dir_.Read("opened"), "open\n/home/ann/a file.txt\n");
     EXPECT_EQ(shell_.Open({"-rf", "", "", ShowMode::Normal}), ShellResult::Ok);
@@ -197,24 +206,8 @@ TEST_F(PosixShellTest, OpenerReceivesTheTargetAndItsExitCounts) {
     EXPECT_EQ(shell_.Open({"/fail", "", "", ShowMode::Normal}), ShellResult::Generic);
 }
 
-TEST_F(PosixShellTest, XdgOpenServesWhereGioIsMissing) {
-    const std::string bin = dir_.Write("opener/.keep", "");
-    ScopedEnv path("PATH", std::filesystem::path(bin).parent_path().string());
-    EXPECT_EQ(shell_.Open({"https://example.org", "", "", ShowMode::Normal}),
-              ShellResult::Generic); // no opener at all
-
-    WriteScript(dir_, "opener/xdg-open",
-                "printf '%s\\n' \"$@\" >'" + dir_.File("opened") +
-                    "'\n"
-                    "[ \"$1\" = /missing ] && exit 2\nexit 0\n");
-    EXPECT_EQ(shell_.Open({"https://example.org", "", "", ShowMode::Normal}), ShellResult::Ok);
-    EXPECT_EQ(dir_.Read("opened"), "https://example.org\n");
-    EXPECT_EQ(shell_.Open({"/missing", "", "", ShowMode::Normal}), ShellResult::FileNotFound);
-}
-
 TEST_F(PosixShellTest, SlowOpenerCountsAsDoneAndIsReapedLater) {
-    const std::string bin = dir_.Write("opener/.keep", "");
-    ScopedEnv path("PATH", std::filesystem::path(bin).parent_path().string());
+    ScopedEnv path("PATH", dir_.File("opener"));
     WriteScript(dir_, "opener/gio", "exec /bin/sleep 0.5\n");
     shell_.SetOpenerTimeout(50ms);
     EXPECT_EQ(shell_.Open({"/x", "", "", ShowMode::Normal}), ShellResult::Ok);

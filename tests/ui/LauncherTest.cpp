@@ -198,17 +198,6 @@ TEST_F(LauncherTest, DriveThatCannotBeOpenedStillCountsAsLaunched) {
     EXPECT_EQ(Messages()[0].text, "Unable to Open the File:\r\n\r\n/");
 }
 
-TEST_F(LauncherTest, AddressThatCannotBeOpenedIsReportedEvenGivenDirectly) {
-    CButtonDef& site = Add(0, "Site", "https://example.org/", "url");
-    tp.shell.result = ShellResult::Generic;
-    EXPECT_FALSE(LaunchGivenButton(model, site));
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].text,
-              "Unable to connect to the Internet address:\r\n\r\nhttps://example.org/");
-    EXPECT_EQ(Messages()[0].caption, "Can't Connect to Internet Address");
-    EXPECT_EQ(Messages()[0].icon, MsgIcon::Stop);
-}
-
 TEST_F(LauncherTest, ButtonGivenDirectlyPlaysNothingAndReportsNothing) {
     CButtonDef& tool = Add(0, "Tool", Program("tool"), "exe");
     CButtonDef& doc = Add(1, "Doc", dir.Write("a.txt", "x"), "document");
@@ -224,6 +213,14 @@ TEST_F(LauncherTest, ButtonGivenDirectlyPlaysNothingAndReportsNothing) {
     EXPECT_FALSE(LaunchGivenButton(model, doc));
     EXPECT_EQ(tp.shell.calls.size(), 2u);
     EXPECT_TRUE(Messages().empty());
+
+    // Only an address that cannot be opened is reported, given directly or not.
+    EXPECT_FALSE(LaunchGivenButton(model, Add(2, "Site", "https://example.org/", "url")));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text,
+              "Unable to connect to the Internet address:\r\n\r\nhttps://example.org/");
+    EXPECT_EQ(Messages()[0].caption, "Can't Connect to Internet Address");
+    EXPECT_EQ(Messages()[0].icon, MsgIcon::Stop);
 }
 
 TEST_F(LauncherTest, ShellFolderNamesStartTheDesktopsTools) {
@@ -348,18 +345,6 @@ TEST_F(LauncherTest, WebBrowserIsTheDefaultHandlersProgramMaximized) {
     EXPECT_EQ(tp.shell.calls[0].request.target, "/usr/bin/browser");
     EXPECT_EQ(tp.shell.calls[0].request.parameters, "--new-window");
     EXPECT_EQ(tp.shell.calls[0].request.show, ShowMode::Maximized);
-}
-
-TEST_F(LauncherTest, ScreenSaverStartsThroughXdgScreensaver) {
-    EXPECT_FALSE(ScreenSaverAvailable(model));
-    StartScreenSaver(model);
-    EXPECT_TRUE(tp.shell.calls.empty());
-    tp.shell.programs["xdg-screensaver"] = "/usr/bin/xdg-screensaver";
-    EXPECT_TRUE(ScreenSaverAvailable(model));
-    StartScreenSaver(model);
-    ASSERT_EQ(tp.shell.calls.size(), 1u);
-    EXPECT_EQ(tp.shell.calls[0].request.target, "/usr/bin/xdg-screensaver");
-    EXPECT_EQ(tp.shell.calls[0].request.parameters, "activate");
 }
 
 TEST_F(LauncherTest, ViewAppsInOpensTheApplicationFoldersWithAutoHideOff) {
