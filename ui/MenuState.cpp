@@ -1,8 +1,5 @@
 #include "ui/MenuState.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "model/Text.h"
@@ -19,17 +16,6 @@ void CMenuState::SetAvailable(int id, bool available) {
 bool CMenuState::HasUnsavedChanges(const CModel& model) {
     return model.settingsModified || model.settings.AutoHide != model.savedAutoHide ||
            model.settings.LockWindowPosition != model.savedLockWindowPosition;
-}
-
-bool CMenuState::CategoriesSorted(const CModel& model) {
-    std::vector<std::string> names;
-    for (int i = 0; i < kMaxCategories; ++i) {
-        if (const CCategory* c = model.Category(i))
-            names.push_back(c->Name());
-    }
-    return std::is_sorted(
-        names.begin(), names.end(),
-        [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
 }
 
 namespace {
@@ -101,7 +87,7 @@ MenuItemState CMenuState::State(int id, const MenuFacts& facts) const {
         st.enabled = !pending && hasEmptySlot;
         break;
     case IdCategorySort:
-        st.enabled = !pending && !CategoriesSorted(m);
+        st.enabled = !pending && !facts.categoriesInOrder;
         break;
     case IdCategoryStartUp: {
         const CCategory* c = m.CurrentCategory();

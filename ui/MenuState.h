@@ -23,6 +23,9 @@ struct MenuFacts {
     bool scheduledLaunchesExist = false;
     int configurationCount = 1; // as the configuration commands count them
     int favoritesCount = 0;     // nodes of the Favorites tree
+    // The categories stand in sorted order by the user's collation
+    // (CategoriesInOrder); Sort is offered only when they do not.
+    bool categoriesInOrder = true;
 };
 
 // The enabling and check rules of the menus. A command is enabled only once
@@ -51,8 +54,6 @@ class CMenuState {
     // AutoHide/LockWindowPosition differing from their values at the last
     // load or save.
     static bool HasUnsavedChanges(const CModel& model);
-    // The categories are in sorted order (alphabetical, ignoring case).
-    static bool CategoriesSorted(const CModel& model);
 
   private:
     const CModel& model_;

@@ -59,10 +59,11 @@ TEST_F(MenuStateTest, APendingTwoClickOperationDisablesEditingCommandsAndFourMen
     model.settings.EnableScheduledLaunches = true;
     facts.scheduledLaunchesExist = true;
     facts.configurationCount = 3;
+    facts.categoriesInOrder = false;
     const int guarded[] = {IdCategoryCreate, IdAddApplication, IdCategoryDelete,
                            IdCategoryRename, IdAlarms,         IdViewStartMenu,
                            IdSetIcons,       IdConfigLoad,     IdEnableScheduledLaunches,
-                           IdAddMyComputer};
+                           IdAddMyComputer,  IdCategorySort};
     for (int id : guarded)
         EXPECT_TRUE(Enabled(id)) << id;
     model.editState.copyMode = true;
@@ -93,14 +94,6 @@ TEST_F(MenuStateTest, RulesThatDependOnTheCategoryTableAndSlots) {
     for (int i = 1; i < kMaxCategories; ++i)
         model.CreateCategory(i, "C");
     EXPECT_FALSE(Enabled(IdCategoryCreate));
-}
-
-TEST_F(MenuStateTest, SortIsOfferedOnlyWhenTheOrderIgnoringCaseDiffers) {
-    EXPECT_FALSE(Enabled(IdCategorySort)); // Games, Tools
-    model.CreateCategory(2, "apps");
-    EXPECT_TRUE(Enabled(IdCategorySort));
-    model.Category(2)->SetName("zoo");
-    EXPECT_FALSE(Enabled(IdCategorySort));
 }
 
 TEST_F(MenuStateTest, ChecksAndSaveState) {
