@@ -19,7 +19,7 @@ bool MoveRunDown(CCategory& category, int first, int last);
 // The first empty slot after `slot` (100 when there is none).
 int FirstEmptyAfter(const CModel& model, int category, int slot);
 // Where the keyboard focus goes once a source is chosen: the first empty slot
-// of the current category, else slot 1 (slot 0 when the source is slot 1).
+// of the current category, else slot 1 (slot 2 when the source is slot 1).
 int FocusSlotAfterSourceChoice(const CModel& model, int sourceSlot);
 
 // --- Clicks and two-click operations ------------------------------------------

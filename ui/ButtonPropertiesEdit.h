@@ -56,7 +56,7 @@ class CButtonPropertiesEdit {
 
   private:
     CModel& model_;
-    CButtonDef& button_;
+    CButtonDef* button_; // the button in its slot (after Apply: the one stored)
     std::unique_ptr<CButtonDef> copy_;
     std::string fileField_;
     bool changed_ = false;

@@ -168,8 +168,12 @@ void UndoChange(CModel& model, CChange& change) {
         return;
     }
     if (EqualsNoCase(d, "Rename Category")) {
-        if (CCategory* c = model.Category(change.category))
+        if (CCategory* c = model.Category(change.category)) {
+            // The rename carried the start-up category's name along; so does its undo.
+            if (EqualsNoCase(model.settings.CategoryOnEntry, c->Name()))
+                model.settings.CategoryOnEntry = change.name;
             c->SetName(change.name);
+        }
         return;
     }
     if (EqualsNoCase(d, "Sort Categories")) {
