@@ -1,8 +1,15 @@
 #include "platform/qt/SettingsProfile.h"
 
+#include <QByteArray>
+
 namespace {
 QString GroupKey(const std::string& key) {
     return QStringLiteral("Settings/") + QString::fromStdString(key);
+}
+
+// Whether `s` survives a trip through QString unchanged.
+bool IsUtf8(const std::string& s) {
+    return QString::fromStdString(s).toStdString() == s;
 }
 } // namespace
 
@@ -12,7 +19,11 @@ SettingsProfile::SettingsProfile()
 
 std::string SettingsProfile::GetString(const std::string& key, const std::string& fallback) const {
     const QVariant v = settings_.value(GroupKey(key));
-    return v.isValid() ? v.toString().toStdString() : fallback;
+    if (!v.isValid())
+        return fallback;
+    if (v.typeId() == QMetaType::QByteArray)
+        return v.toByteArray().toStdString();
+    return v.toString().toStdString();
 }
 
 int SettingsProfile::GetInt(const std::string& key, int fallback) const {
@@ -22,9 +33,16 @@ int SettingsProfile::GetInt(const std::string& key, int fallback) const {
 }
 
 void SettingsProfile::SetString(const std::string& key, const std::string& value) {
-    settings_.setValue(GroupKey(key), QString::fromStdString(value));
+    // A program folder whose name is not UTF-8 is kept as bytes; QString
+    // would replace the odd bytes and the folder would be lost.
+    if (IsUtf8(value))
+        settings_.setValue(GroupKey(key), QString::fromStdString(value));
+    else
+        settings_.setValue(GroupKey(key), QByteArray::fromStdString(value));
+    settings_.sync(); // written now, not when the program ends normally
 }
 
 void SettingsProfile::SetInt(const std::string& key, int value) {
     settings_.setValue(GroupKey(key), value);
+    settings_.sync();
 }

@@ -1,4 +1,5 @@
 #include "platform/qt/IconPixmaps.h"
+#include "platform/qt/QtIconSource.h"
 #include "platform/qt/QtSoundPlayer.h"
 
 #include <QElapsedTimer>
@@ -63,12 +64,30 @@ TEST_F(IconPixmapsTest, IconsOfIcoPeAndPictureFilesHaveTheirPixels) {
         EXPECT_TRUE(IconPixmaps::FromFile(file, index).isNull()) << file << " " << index;
 }
 
-TEST_F(IconPixmapsTest, DocumentWithoutAThemeIconGetsTheFallback) {
-    QPixmap pixmap(8, 8);
+TEST_F(IconPixmapsTest, DocumentIconsComeFromTheThemeByMimeTypeElseTheFallback) {
+    dir_.Write("icons/dvtest/index.theme",
+               "[Icon Theme]\nName=dvtest\nDirectories=16x16/mimetypes\n"
+               "\n[16x16/mimetypes]\nSize=16\nType=Fixed\n");
+    dir_.Write("icons/dvtest/16x16/mimetypes/.keep", "");
+    SaveImage("icons/dvtest/16x16/mimetypes/text-plain.png", Qt::blue, 16, "PNG");
+    const QStringList oldPaths = QIcon::themeSearchPaths();
+    const QString oldTheme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({QString::fromStdString(dir_.File("icons"))});
+    QIcon::setThemeName(QStringLiteral("dvtest"));
+
+    QPixmap pixmap(16, 16);
     pixmap.fill(Qt::yellow);
     const QIcon fallback(pixmap);
-    const QIcon icon = IconPixmaps::ForDocument(dir_.Write("notes.zz-unknown", "x"), fallback);
-    EXPECT_FALSE(icon.isNull());
+    const std::string text = dir_.Write("notes.txt", "plain words\n");
+    const std::string binary = dir_.Write("blob.zz-unknown", std::string("\0\1\2\3\xff", 5));
+    EXPECT_EQ(MiddleColour(IconPixmaps::ForDocument(text, fallback), 16), QColor(Qt::blue));
+    EXPECT_EQ(MiddleColour(IconPixmaps::ForDocument(binary, fallback), 16), QColor(Qt::yellow));
+    QtIconSource source;
+    EXPECT_TRUE(source.HasDocumentIcon(text));
+    EXPECT_FALSE(source.HasDocumentIcon(binary));
+
+    QIcon::setThemeName(oldTheme);
+    QIcon::setThemeSearchPaths(oldPaths);
 }
 
 std::string Wave(std::uint32_t dataBytes) {
