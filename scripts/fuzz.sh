@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${DV_FUZZ_BUILD_DIR:-build-fuzz}
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DDV_FUZZ=ON -DDV_GUI=OFF -DDV_SANITIZE=ON -DDV_WERROR=ON
+  -DDV_FUZZ=ON -DDV_GUI=OFF -DDV_SANITIZE=ON -DDV_WERROR=OFF
+# Warnings are enforced by the GCC build; here clang's extra ones only print.
 cmake --build "$build" --target config_reader_fuzz -j2
 corpus="$build/fuzz-corpus"
 mkdir -p "$corpus"
