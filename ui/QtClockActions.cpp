@@ -4,6 +4,7 @@
 
 #include "model/Model.h"
 #include "schedule/Schedule.h"
+#include "ui/AlarmMessageDialog.h"
 #include "sounds/PlaySound.h"
 #include "ui/Launcher.h"
 #include "ui/MainFrame.h"
@@ -24,13 +25,12 @@ void QtClockActions::Stop() {
 }
 
 void QtClockActions::Tick() {
-    // Nothing fires behind a message box or dialog of the program: the minute
-    // work waits until it is closed, only the caption's clock goes on.
-    if (model_.modal) {
-        model_.View().RefreshCaption();
-        timer_->start(CClockTick::kSecondInterval);
-        return;
-    }
+    // The timer keeps running while the tick is inside an alarm dialog (or a
+    // launch's error message), so a minute that comes meanwhile still chimes,
+    // launches and shows its own alarms; the tick guards against running a
+    // minute twice.
+    timer_->start(tick_.OnMinuteTimer() ? CClockTick::kMinuteInterval
+                                        : CClockTick::kSecondInterval);
     timer_->start(tick_.OnTimer());
 }
 
@@ -43,7 +43,8 @@ void QtClockActions::LaunchScheduled(int category, int slot) {
 }
 
 void QtClockActions::ShowAlarm(const CSchedule& alarm, const std::string& dateTimeLine) {
-    model_.Message(alarm.message + "\r\n\r\n" + dateTimeLine, "Alarm", MsgIcon::Information);
+    CAlarmMessageDlg dialog(alarm.message, dateTimeLine, &frame_);
+    dialog.exec();
 }
 
 void QtClockActions::SaveConfiguration() {
