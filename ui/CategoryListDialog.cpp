@@ -1,0 +1,36 @@
+#include "ui/CategoryListDialog.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/DialogSupport.h"
+
+CCategoryListDlg::CCategoryListDlg(const std::vector<std::string>& names, QWidget* parent)
+    : QDialog(parent) {
+    DialogSupport::Decorate(*this, "categoryListDialog", " Category Displayed at StartUp");
+    list_ = new QListWidget;
+    list_->setObjectName(QStringLiteral("categoryList"));
+    for (const std::string& name : names)
+        list_->addItem(DialogSupport::Text(name));
+    connect(list_, &QListWidget::currentTextChanged, this,
+            [this](const QString& name) { chosen_ = DialogSupport::Bytes(name); });
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+}

@@ -1,0 +1,43 @@
+#include "ui/QtEditDialogs.h"
+
+#include "model/Model.h"
+#include "ui/ButtonPropsDialog.h"
+#include "ui/ButtonTextDialog.h"
+#include "ui/CategoryListDialog.h"
+#include "ui/ModalScope.h"
+#include "ui/OrganizeCategoriesDialog.h"
+#include "ui/TextInputDialog.h"
+
+std::optional<std::string> QtEditDialogs::TextInput(const TextInputRequest& request) {
+    ModalScope modal(model_);
+    CTextInputDlg dialog(request, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Value();
+}
+
+void QtEditDialogs::ButtonText(CButtonTextEdit& edit) {
+    ModalScope modal(model_);
+    CButtonTextDlg dialog(edit, parent_);
+    dialog.exec();
+}
+
+void QtEditDialogs::ButtonProperties(CButtonPropertiesEdit& edit) {
+    ModalScope modal(model_);
+    CButtonProps dialog(edit, parent_);
+    dialog.exec();
+}
+
+std::optional<std::string> QtEditDialogs::StartupCategory(const std::vector<std::string>& names) {
+    ModalScope modal(model_);
+    CCategoryListDlg dialog(names, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Chosen();
+}
+
+void QtEditDialogs::OrganizeCategories(COrganizeCategories& organize) {
+    ModalScope modal(model_);
+    COrganizeCategoriesDlg dialog(organize, parent_);
+    dialog.exec();
+}
