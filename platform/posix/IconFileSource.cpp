@@ -75,15 +75,29 @@ struct DirEntry {
     std::uint32_t offset;
 };
 
+// One resource of a program file: its id (-1 for a named one) and where its
+// bytes lie in the file; `found` is false when its entry points nowhere.
+struct ResourceRef {
+    long id = -1;
+    std::uint64_t offset = 0;
+    std::uint64_t size = 0;
+    bool found = false;
+};
+
+bool ResourceData(const BinaryFile& file, const ResourceRef& ref, std::string& out) {
+    return ref.found && file.Read(ref.offset, static_cast<std::size_t>(ref.size), out);
+}
+
 // The resources of a PE file, read through bounds-checked lookups only.
 class PeResources {
   public:
-    explicit PeResources(const BinaryFile& file) : file_(file) { ok_ = ReadHeaders(); }
+    PeResources(const BinaryFile& file, std::uint64_t peAt) : file_(file) {
+        ok_ = ReadHeaders(peAt);
+    }
 
-    // The resources of a type in directory order (named first, then by id):
-    // each one's id (-1 for a named one) and the offset of its data entry.
-    std::vector<std::pair<long, std::uint32_t>> OfType(std::uint32_t type) const {
-        std::vector<std::pair<long, std::uint32_t>> out;
+    // The resources of a type in directory order (named first, then by id).
+    std::vector<ResourceRef> OfType(std::uint32_t type) const {
+        std::vector<ResourceRef> out;
         std::vector<DirEntry> root, names;
         if (!ok_ || !Directory(0, root))
             return out;
@@ -102,17 +116,16 @@ class PeResources {
                     continue;
                 leaf = languages.front().offset;
             }
-            out.emplace_back((e.name & kHighBit) ? -1L : static_cast<long>(e.name), leaf);
+            ResourceRef ref;
+            ref.id = (e.name & kHighBit) ? -1L : static_cast<long>(e.name);
+            std::string entry;
+            if (ReadRva(std::uint64_t{rsrcRva_} + leaf, 16, entry)) {
+                ref.size = LittleU32(entry, 4);
+                ref.found = RvaToFile(LittleU32(entry, 0), ref.size, ref.offset);
+            }
+            out.push_back(ref);
         }
         return out;
-    }
-
-    // The bytes of the resource whose data entry is at `entryOffset`.
-    bool Data(std::uint32_t entryOffset, std::string& out) const {
-        std::string entry;
-        if (!ReadRva(std::uint64_t{rsrcRva_} + entryOffset, 16, entry))
-            return false;
-        return ReadRva(LittleU32(entry, 0), LittleU32(entry, 4), out);
     }
 
   private:
@@ -120,11 +133,8 @@ class PeResources {
         std::uint32_t va, virtualSize, rawPointer, rawSize;
     };
 
-    bool ReadHeaders() {
-        std::string dos, pe, optional, table;
-        if (!file_.Read(0, 64, dos) || dos[0] != 'M' || dos[1] != 'Z')
-            return false;
-        const std::uint64_t peAt = LittleU32(dos, 0x3c);
+    bool ReadHeaders(std::uint64_t peAt) {
+        std::string pe, optional, table;
         if (!file_.Read(peAt, 24, pe) || pe.compare(0, 4, std::string_view("PE\0\0", 4)) != 0)
             return false;
         const std::size_t sectionCount = LittleU16(pe, 6);
@@ -156,9 +166,9 @@ class PeResources {
         return true;
     }
 
-    // Reads `count` bytes at a relative virtual address; they must lie in the
-    // file-backed part of one section.
-    bool ReadRva(std::uint64_t rva, std::uint64_t count, std::string& out) const {
+    // The file offset of `count` bytes at a relative virtual address; they
+    // must lie in the file-backed part of one section.
+    bool RvaToFile(std::uint64_t rva, std::uint64_t count, std::uint64_t& offset) const {
         for (const Section& s : sections_) {
             const std::uint64_t span = std::max(s.virtualSize, s.rawSize);
             if (rva < s.va || rva - s.va >= span)
@@ -166,10 +176,16 @@ class PeResources {
             const std::uint64_t inSection = rva - s.va;
             if (inSection + count > s.rawSize)
                 return false;
-            return file_.Read(std::uint64_t{s.rawPointer} + inSection,
-                              static_cast<std::size_t>(count), out);
+            offset = std::uint64_t{s.rawPointer} + inSection;
+            return true;
         }
         return false;
+    }
+
+    bool ReadRva(std::uint64_t rva, std::uint64_t count, std::string& out) const {
+        std::uint64_t offset = 0;
+        return RvaToFile(rva, count, offset) &&
+               file_.Read(offset, static_cast<std::size_t>(count), out);
     }
 
     bool Directory(std::uint32_t offset, std::vector<DirEntry>& out) const {
@@ -192,25 +208,75 @@ class PeResources {
     bool ok_ = false;
 };
 
-std::string PeIconGroup(const BinaryFile& file, std::size_t index) {
-    PeResources resources(file);
-    const auto groups = resources.OfType(kRtGroupIcon);
+// The resources of 16-bit NE programs and icon libraries (most .icl files):
+// one table of types, each followed by its resources, in shifted units.
+std::vector<ResourceRef> NeResourcesOfType(const BinaryFile& file, std::uint64_t neAt,
+                                           std::uint32_t type) {
+    std::vector<ResourceRef> out;
+    std::string header, table;
+    if (!file.Read(neAt, 64, header))
+        return out;
+    const std::uint64_t start = neAt + LittleU16(header, 0x24);
+    const std::uint64_t end = neAt + LittleU16(header, 0x26); // the resident name table
+    if (end <= start + 2 || !file.Read(start, static_cast<std::size_t>(end - start), table))
+        return out;
+    const unsigned shift = LittleU16(table, 0);
+    if (shift > 16)
+        return out;
+    for (std::size_t at = 2; at + 8 <= table.size();) {
+        const std::uint32_t typeId = LittleU16(table, at);
+        const std::size_t count = LittleU16(table, at + 2);
+        at += 8;
+        if (typeId == 0 || at + 12 * count > table.size())
+            break;
+        for (std::size_t i = 0; typeId == (0x8000u | type) && i < count; ++i) {
+            const std::size_t r = at + 12 * i;
+            const std::uint32_t id = LittleU16(table, r + 6);
+            ResourceRef ref;
+            ref.id = (id & 0x8000u) ? static_cast<long>(id & 0x7fffu) : -1L;
+            ref.offset = std::uint64_t{LittleU16(table, r)} << shift;
+            ref.size = std::uint64_t{LittleU16(table, r + 2)} << shift;
+            ref.found = ref.offset + ref.size <= file.Size();
+            out.push_back(ref);
+        }
+        at += 12 * count;
+    }
+    return out;
+}
+
+// The resources of a type in a PE or NE program file.
+std::vector<ResourceRef> ResourcesOfType(const BinaryFile& file, std::uint32_t type) {
+    std::string dos, signature;
+    if (!file.Read(0, 64, dos) || dos[0] != 'M' || dos[1] != 'Z')
+        return {};
+    const std::uint64_t headerAt = LittleU32(dos, 0x3c);
+    if (!file.Read(headerAt, 2, signature))
+        return {};
+    if (signature == "PE")
+        return PeResources(file, headerAt).OfType(type);
+    if (signature == "NE")
+        return NeResourcesOfType(file, headerAt, type);
+    return {};
+}
+
+std::string ProgramIconGroup(const BinaryFile& file, std::size_t index) {
+    const auto groups = ResourcesOfType(file, kRtGroupIcon);
     std::string group;
-    if (index >= groups.size() || !resources.Data(groups[index].second, group) ||
+    if (index >= groups.size() || !ResourceData(file, groups[index], group) ||
         group.size() < kIcoHeader || LittleU16(group, 0) != 0 || LittleU16(group, 2) != 1)
         return {};
     const std::size_t count = LittleU16(group, 4);
     if (group.size() < kIcoHeader + kGroupEntry * count)
         return {};
-    const auto icons = resources.OfType(kRtIcon);
+    const auto icons = ResourcesOfType(file, kRtIcon);
     std::vector<IcoImage> images;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t at = kIcoHeader + kGroupEntry * i;
         const long id = LittleU16(group, at + 12);
         const auto icon = std::find_if(icons.begin(), icons.end(),
-                                       [&](const auto& entry) { return entry.first == id; });
+                                       [&](const ResourceRef& ref) { return ref.id == id; });
         IcoImage image{group.substr(at, 8), {}};
-        if (icon != icons.end() && resources.Data(icon->second, image.data) && !image.data.empty())
+        if (icon != icons.end() && ResourceData(file, *icon, image.data) && !image.data.empty())
             images.push_back(std::move(image));
     }
     return images.empty() ? std::string() : BuildIco(images);
@@ -225,7 +291,7 @@ IconFileKind DetectIconFileKind(const std::string& file) {
         return IconFileKind::None;
     const std::string_view h(head);
     if (h.starts_with("MZ"))
-        return IconFileKind::Pe;
+        return IconFileKind::Program;
     if (h.starts_with(std::string_view("\0\0\1\0", 4)))
         return IconFileKind::Ico;
     if (h.starts_with("\x89PNG\r\n\x1a\n"))
@@ -250,9 +316,9 @@ int CountIconsInFile(const std::string& file) {
         const auto entries = IcoDirectory(f);
         return entries ? static_cast<int>(entries->size() / kIcoEntry) : 0;
     }
-    case IconFileKind::Pe: {
+    case IconFileKind::Program: {
         BinaryFile f(file);
-        return static_cast<int>(PeResources(f).OfType(kRtGroupIcon).size());
+        return static_cast<int>(ResourcesOfType(f, kRtGroupIcon).size());
     }
     }
     return 0;
@@ -263,8 +329,8 @@ std::string ExtractIcoImage(const std::string& file, int index) {
         return {};
     const IconFileKind kind = DetectIconFileKind(file);
     BinaryFile f(file);
-    if (kind == IconFileKind::Pe)
-        return PeIconGroup(f, static_cast<std::size_t>(index));
+    if (kind == IconFileKind::Program)
+        return ProgramIconGroup(f, static_cast<std::size_t>(index));
     if (kind != IconFileKind::Ico)
         return {};
     const auto entries = IcoDirectory(f);

@@ -5,12 +5,12 @@
 #include <string>
 
 // The kinds of files icons are taken from, told by their content.
-enum class IconFileKind { None, Ico, Pe, Png, Svg, Xpm };
+enum class IconFileKind { None, Ico, Program, Png, Svg, Xpm };
 
 IconFileKind DetectIconFileKind(const std::string& file);
 
 // How many icons `file` holds: the images of an .ico, the icon groups of a PE
-// program or library, 1 for a picture; 0 when none or the file is damaged.
+// program or library (PE or 16-bit NE), 1 for a picture; 0 when none or the file is damaged.
 int CountIconsInFile(const std::string& file);
 
 // Icon `index` of an .ico or PE file as the bytes of a standalone .ico file

@@ -40,7 +40,7 @@ namespace IconPixmaps {
 QIcon FromFile(const std::string& file, int index) {
     switch (DetectIconFileKind(file)) {
     case IconFileKind::Ico:
-    case IconFileKind::Pe:
+    case IconFileKind::Program:
         return FromIcoBytes(ExtractIcoImage(file, index));
     case IconFileKind::Png:
     case IconFileKind::Svg:

@@ -122,7 +122,54 @@ std::string BuildPe(const std::vector<PeResource>& resources, bool plus) {
     return pe + rsrc;
 }
 
-std::string BuildPeWithIconGroups(const std::vector<std::vector<IcoImageSpec>>& groups, bool plus) {
+std::string BuildNe(const std::vector<PeResource>& resources) {
+    constexpr unsigned kShift = 4;
+    std::map<std::uint32_t, std::vector<const PeResource*>> byType;
+    for (const PeResource& r : resources)
+        byType[r.type].push_back(&r);
+    std::size_t tableSize = 2 + 2;
+    for (const auto& [type, list] : byType)
+        tableSize += 8 + 12 * list.size();
+    const std::size_t tableAt = 0x80;
+    std::size_t dataAt = (tableAt + tableSize + 15) / 16 * 16;
+
+    std::string table;
+    PutU16(table, kShift);
+    std::string data;
+    for (const auto& [type, list] : byType) {
+        PutU16(table, 0x8000u | type);
+        PutU16(table, static_cast<std::uint32_t>(list.size()));
+        PutU32(table, 0);
+        for (const PeResource* r : list) {
+            const std::size_t padded = (r->data.size() + 15) / 16 * 16;
+            PutU16(table, static_cast<std::uint32_t>((dataAt + data.size()) >> kShift));
+            PutU16(table, static_cast<std::uint32_t>(padded >> kShift));
+            PutU16(table, 0x30);
+            PutU16(table, 0x8000u | r->id);
+            PutU32(table, 0);
+            data += r->data;
+            data.resize(data.size() + padded - r->data.size(), '\0');
+        }
+    }
+    PutU16(table, 0);
+
+    std::string ne(0x40, '\0');
+    ne[0] = 'M';
+    ne[1] = 'Z';
+    SetU32(ne, 0x3c, 0x40);
+    std::string header(0x40, '\0');
+    header[0] = 'N';
+    header[1] = 'E';
+    const std::uint32_t names = static_cast<std::uint32_t>(tableAt - 0x40 + table.size());
+    header[0x24] = static_cast<char>(tableAt - 0x40);
+    header[0x26] = static_cast<char>(names & 0xff);
+    header[0x27] = static_cast<char>(names >> 8);
+    ne += header + table;
+    ne.resize(dataAt, '\0');
+    return ne + data;
+}
+
+std::vector<PeResource> IconGroupResources(const std::vector<std::vector<IcoImageSpec>>& groups) {
     std::vector<PeResource> resources;
     std::uint32_t nextIcon = 1;
     std::uint32_t groupId = 100;
@@ -144,5 +191,5 @@ std::string BuildPeWithIconGroups(const std::vector<std::vector<IcoImageSpec>>& 
         }
         resources.push_back({14, groupId++, group});
     }
-    return BuildPe(resources, plus);
+    return resources;
 }

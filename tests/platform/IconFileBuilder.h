@@ -23,7 +23,14 @@ struct PeResource {
 // A minimal PE32 (or PE32+) image with one .rsrc section holding `resources`.
 std::string BuildPe(const std::vector<PeResource>& resources, bool plus = false);
 
-// A PE whose icon groups are given as lists of images; RT_ICON ids are
-// numbered from 1 in order.
-std::string BuildPeWithIconGroups(const std::vector<std::vector<IcoImageSpec>>& groups,
-                                  bool plus = false);
+// A 16-bit NE icon library (the usual .icl) holding `resources`.
+std::string BuildNe(const std::vector<PeResource>& resources);
+
+// The RT_ICON and RT_GROUP_ICON resources of icon groups given as lists of
+// images; icon ids are numbered from 1 in order.
+std::vector<PeResource> IconGroupResources(const std::vector<std::vector<IcoImageSpec>>& groups);
+
+inline std::string BuildPeWithIconGroups(const std::vector<std::vector<IcoImageSpec>>& groups,
+                                         bool plus = false) {
+    return BuildPe(IconGroupResources(groups), plus);
+}
