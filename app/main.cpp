@@ -1,6 +1,49 @@
+#include <memory>
+
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "model/Model.h"
+#include "model/Startup.h"
+#include "platform/posix/DesktopEntryReader.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixShell.h"
+#include "platform/posix/SystemClock.h"
+#include "platform/qt/QtIconSource.h"
+#include "platform/qt/QtPrompter.h"
+#include "platform/qt/QtSoundPlayer.h"
+#include "platform/qt/SettingsProfile.h"
+#include "ui/MainFrame.h"
 
 int main(int argc, char** argv) {
+    QApplication::setOrganizationName(QStringLiteral("Ombrell"));
+    QApplication::setApplicationName(QStringLiteral("Dorvane"));
     QApplication app(argc, argv);
-    return 0;
+    // The window's close handler decides when the program ends (a failed save
+    // may keep it open), and the tray icon's menu is no window of its own.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    PosixFileSystem fs;
+    SettingsProfile profile;
+    SystemClock clock;
+    QtPrompter prompter;
+    QtIconSource icons;
+    DesktopEntryReader shortcuts;
+    QtSoundPlayer sound;
+    PosixShell shell;
+    Platform platform{fs, profile, clock, prompter, icons, shortcuts, sound, shell};
+
+    CModel model(platform);
+    const StartupState state = RunStartup(model);
+    CMainFrame frame(model);
+    prompter.SetParent(&frame);
+
+    // Start-up measurement: the program ends right after its first paint.
+    if (qEnvironmentVariableIntValue("DORVANE_EXIT_AFTER_FIRST_PAINT") == 1) {
+        QObject::connect(&frame, &CMainFrame::FirstPaint, &app,
+                         [] { QTimer::singleShot(0, [] { QApplication::exit(0); }); });
+    }
+    frame.Start(state);
+    return QApplication::exec();
 }

@@ -73,7 +73,8 @@ void CDorvaneView::RefreshSlot(int slot) {
         LayoutButtonFace(s.TextOnButtons, s.ButtonWidth, s.ButtonHeight, line1, line2);
     QList<ButtonSlot::TextLine> lines;
     for (const FaceText& text : face.lines)
-        lines.append({ToQRect(text.rect), QString::fromStdString(text.text)});
+        if (!text.text.empty())
+            lines.append({ToQRect(text.rect), QString::fromStdString(text.text)});
     ButtonSlot* control = slots_[slot];
     control->SetFace(icon, ToQRect(face.icon), lines);
     control->SetActive(SlotActive(model_, slot));

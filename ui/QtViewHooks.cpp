@@ -1,4 +1,54 @@
-// Placeholder translation unit until the view lands.
-namespace {
-[[maybe_unused]] constexpr int kUnused = 0;
+#include "ui/QtViewHooks.h"
+
+#include <QCoreApplication>
+
+#include "model/Category.h"
+#include "ui/ButtonSlot.h"
+#include "ui/DorvaneView.h"
+#include "ui/MainFrame.h"
+
+void QtViewHooks::RefreshCaption() {
+    frame_.RefreshCaption();
+}
+
+void QtViewHooks::SetCaptionText(const std::string& text) {
+    frame_.SetCaptionText(text);
+}
+
+void QtViewHooks::ShowCategory() {
+    frame_.View()->ShowCategory(-1);
+}
+
+void QtViewHooks::RedrawSlot(int slot) {
+    frame_.View()->RefreshSlot(slot);
+}
+
+void QtViewHooks::FocusSlot(int slot) {
+    if (slot >= 0 && slot < kSlotsPerCategory)
+        frame_.View()->Slot(slot)->setFocus();
+}
+
+void QtViewHooks::RebuildCategoryMenus() {
+    frame_.RebuildCategoryMenus();
+}
+
+void QtViewHooks::RebuildConfigurationMenus() {
+    frame_.RefreshMenus();
+}
+
+void QtViewHooks::RebuildFavoritesMenu() {
+    frame_.RefreshMenus();
+}
+
+void QtViewHooks::RefreshMenuBar() {
+    frame_.RebuildMenuBar();
+}
+
+void QtViewHooks::ApplyWindowSettings() {
+    frame_.ApplyWindowSettings();
+}
+
+void QtViewHooks::RepaintNow() {
+    frame_.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,0 +1,293 @@
+#include "ui/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include "model/ButtonDef.h"
+#include "model/Category.h"
+#include "model/Model.h"
+#include "tests/support/TestPlatform.h"
+#include "ui/ButtonSlot.h"
+#include "ui/Caption.h"
+#include "ui/DorvaneView.h"
+#include "ui/MenuIds.h"
+#include "ui/TrayIcon.h"
+#include "ui/Tutorial.h"
+
+namespace {
+
+std::string Config(const std::string& folder, const std::string& settings) {
+    return "DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n" + settings +
+           "AutoHide 0\r\nLockWindowPosition 0\r\nSpecialWindowLayout 0\r\n"
+           "ShowTimeWeekday 0\r\nShowTimeDate 0\r\nShowTimeTime 0\r\n"
+           "BUTTONS\r\nCATEGORY Tools\r\n"
+           "BUTTON 1 " +
+           folder +
+           "/tool.sh\r\nNAME Tool\r\nTEXT Big\\nTool\r\nend\r\n"
+           "BUTTON 3 " +
+           folder +
+           "/notes.txt\r\nNAME Notes\r\nTEXT Notes\r\nend\r\n"
+           "CATEGORY Games\r\n"
+           "BUTTON 1 " +
+           folder +
+           "\r\nNAME Here\r\nend\r\n"
+           "CATEGORY Work\r\n";
+}
+
+const char* kGrid2x5 = "TextOnButtons 2\r\nLayoutRowType 2\r\nLayoutColType 2\r\n"
+                       "NRowsConstant 2\r\nNColsConstant 5\r\n";
+
+QAction* FindAction(QWidget* menu, int id) {
+    for (QAction* action : menu->actions()) {
+        if (action->data().toInt() == id)
+            return action;
+        if (action->menu())
+            if (QAction* found = FindAction(action->menu(), id))
+                return found;
+    }
+    return nullptr;
+}
+
+class MainFrameTest : public ::testing::Test {
+  protected:
+    TestPlatform tp;
+    TempDir dir;
+    std::unique_ptr<CModel> model;
+    std::unique_ptr<CMainFrame> frame;
+
+    void Start(const std::string& settings = kGrid2x5) {
+        dir.Write("tool.sh", "#!/bin/sh\n");
+        dir.Write("notes.txt", "notes\n");
+        dir.Write("Buttons.cfg", Config(dir.Path(), settings));
+        model = std::make_unique<CModel>(tp.platform);
+        model->programFolder = dir.Path();
+        model->configName = "Buttons";
+        frame = std::make_unique<CMainFrame>(*model);
+        frame->Start(StartupState{});
+        QApplication::processEvents();
+    }
+    CDorvaneView& View() { return *frame->View(); }
+    int VisibleSlots() {
+        int n = 0;
+        for (int i = 0; i < kSlotsPerCategory; ++i)
+            n += View().Slot(i)->isVisibleTo(frame.get()) ? 1 : 0;
+        return n;
+    }
+    // The state the menu shows once opened.
+    QAction* OpenedAction(int id) {
+        for (QMenu* menu : frame->menuBar()->findChildren<QMenu*>())
+            Q_EMIT menu->aboutToShow();
+        return FindAction(frame->menuBar(), id);
+    }
+};
+
+TEST_F(MainFrameTest, StartCategoryFillsTheGridWithTheModelsButtons) {
+    Start();
+    EXPECT_EQ(model->CurrentCategory()->Name(), "Tools");
+    EXPECT_EQ(VisibleSlots(), 10) << "2 rows of 5";
+    ButtonSlot* first = View().Slot(0);
+    ASSERT_EQ(first->Lines().size(), 2);
+    EXPECT_EQ(first->Lines()[0].text, QStringLiteral("Big"));
+    EXPECT_EQ(first->Lines()[1].text, QStringLiteral("Tool"));
+    EXPECT_TRUE(View().Slot(1)->Lines().isEmpty()) << "an empty slot has no text";
+    EXPECT_FALSE(View().Slot(1)->Picture().isNull()) << "but the empty-slot picture";
+    EXPECT_EQ(View().Slot(2)->Lines().value(0).text, QStringLiteral("Notes"));
+
+    const CSettings& s = model->settings;
+    const Rect r = SlotRect(View().Grid(), s.ButtonWidth, s.ButtonHeight, 6);
+    EXPECT_EQ(View().Slot(6)->geometry(), QRect(r.x, r.y, r.w, r.h));
+    EXPECT_EQ(frame->windowTitle().toStdString(), CaptionText(*model));
+    EXPECT_NE(frame->windowTitle().indexOf(QStringLiteral("Buttons: Tools")), -1);
+}
+
+TEST_F(MainFrameTest, IconModeDrawsNoText) {
+    Start("TextOnButtons 0\r\nLayoutRowType 2\r\nLayoutColType 2\r\n"
+          "NRowsConstant 1\r\nNColsConstant 4\r\n");
+    EXPECT_EQ(VisibleSlots(), 4);
+    EXPECT_TRUE(View().Slot(0)->Lines().isEmpty());
+    EXPECT_FALSE(View().Slot(0)->Picture().isNull());
+}
+
+TEST_F(MainFrameTest, VariableRowsFollowTheUsedSlots) {
+    Start("TextOnButtons 1\r\nLayoutRowType 1\r\nLayoutColType 2\r\nNColsConstant 2\r\n");
+    EXPECT_EQ(View().Grid().rows, 2) << "slot 3 is used: two rows of two";
+    CButtonDef::CreateAt(*model, -1, 6, "More", dir.Path(), "", 0, 1);
+    View().RelayoutIfRowsChanged();
+    EXPECT_EQ(View().Grid().rows, 4);
+    EXPECT_EQ(VisibleSlots(), 8);
+}
+
+TEST_F(MainFrameTest, CategoryMenusAndArrowsShowOtherCategories) {
+    Start();
+    QAction* games = FindAction(frame->menuBar(), kFirstCategoryId + 1);
+    ASSERT_NE(games, nullptr);
+    EXPECT_EQ(games->text(), QStringLiteral("Games"));
+    EXPECT_TRUE(FindAction(frame->menuBar(), kFirstCategoryId)->isChecked());
+    games->trigger();
+    EXPECT_EQ(model->CurrentCategoryIndex(), 1);
+    EXPECT_NE(frame->windowTitle().indexOf(QStringLiteral("Games")), -1);
+
+    frame->RunCommand(IdCategoryDown);
+    EXPECT_EQ(model->CurrentCategoryIndex(), 2);
+    frame->RunCommand(IdCategoryDown);
+    EXPECT_EQ(model->CurrentCategoryIndex(), 0) << "wraps from the last to the first";
+    frame->RunCommand(IdCategoryUp);
+    EXPECT_EQ(model->CurrentCategoryIndex(), 2) << "wraps from the first to the last";
+}
+
+TEST_F(MainFrameTest, MenuStatesFollowTheModel) {
+    Start();
+    EXPECT_FALSE(model->settingsModified);
+    EXPECT_FALSE(OpenedAction(IdConfigSave)->isEnabled()) << "nothing to save yet";
+    model->SetModified();
+    EXPECT_TRUE(OpenedAction(IdConfigSave)->isEnabled());
+    EXPECT_TRUE(OpenedAction(IdTutorial)->isEnabled());
+
+    model->editState.moveMode = true;
+    frame->RefreshMenus();
+    const auto topEnabled = [this](const char* name) {
+        return frame->menuBar()
+            ->findChild<QMenu*>(QString::fromLatin1(name))
+            ->menuAction()
+            ->isEnabled();
+    };
+    EXPECT_FALSE(topEnabled("Setup"));
+    EXPECT_FALSE(topEnabled("Open"));
+    EXPECT_TRUE(topEnabled("Categories"));
+    EXPECT_TRUE(topEnabled("Help"));
+    model->editState = {};
+    frame->RefreshMenus();
+    EXPECT_TRUE(topEnabled("Setup"));
+}
+
+TEST_F(MainFrameTest, ShortCaptionsRenameTheTopMenus) {
+    Start();
+    model->settings.ShortMenuCaptions = true;
+    frame->RefreshMenus();
+    QStringList titles;
+    for (QAction* action : frame->menuBar()->actions())
+        if (action->menu())
+            titles << action->text();
+    EXPECT_TRUE(titles.contains(QStringLiteral("Confi&gs")));
+    EXPECT_TRUE(titles.contains(QStringLiteral("&Cats")));
+    EXPECT_TRUE(titles.contains(QStringLiteral("&Favs")));
+    EXPECT_NE(FindAction(frame->menuBar(), IdCategoryCreate), nullptr) << "items kept";
+}
+
+TEST_F(MainFrameTest, MenuBarButtonsFollowTheSettings) {
+    Start();
+    EXPECT_NE(frame->menuBar()->findChild<QAction*>(QStringLiteral("bitmap219")), nullptr);
+    EXPECT_NE(frame->menuBar()->findChild<QAction*>(QStringLiteral("bitmap230")), nullptr)
+        << "three categories: the arrows show";
+    model->settings.MenuShowPushpin = false;
+    frame->RebuildMenuBar();
+    EXPECT_EQ(frame->menuBar()->findChild<QAction*>(QStringLiteral("bitmap219")), nullptr);
+
+    const bool autoHide = model->settings.AutoHide;
+    frame->RunCommand(IdPushpin);
+    EXPECT_NE(model->settings.AutoHide, autoHide);
+    EXPECT_FALSE(model->settingsModified) << "the pushpin alone marks nothing changed";
+}
+
+TEST_F(MainFrameTest, TrayMenuHoldsOnlyExit) {
+    Start();
+    const QList<QAction*> actions = frame->Tray().Menu()->actions();
+    ASSERT_EQ(actions.size(), 1);
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("Exit"));
+}
+
+TEST_F(MainFrameTest, ClosingSavesAModifiedConfiguration) {
+    Start();
+    model->CreateCategory(-1, "Added");
+    model->SetModified();
+    EXPECT_TRUE(frame->close());
+    EXPECT_NE(dir.Read("Buttons.cfg").find("CATEGORY Added"), std::string::npos);
+    EXPECT_TRUE(model->closing);
+}
+
+TEST_F(MainFrameTest, ClosingUnmodifiedLeavesTheFileAlone) {
+    Start();
+    const std::string before = dir.Read("Buttons.cfg");
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(dir.Read("Buttons.cfg"), before);
+}
+
+TEST_F(MainFrameTest, FailedSaveOnClosingCanKeepTheWindowOpen) {
+    Start();
+    model->SetModified();
+    model->programFolder = dir.Path() + "/gone";
+    tp.prompter.answers = {MsgAnswer::No};
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_FALSE(model->closing);
+    ASSERT_FALSE(tp.prompter.messages.empty());
+    EXPECT_EQ(tp.prompter.messages.back().caption, "Save Failed");
+    EXPECT_TRUE(model->settingsModified) << "the changes are still there to save";
+}
+
+TEST_F(MainFrameTest, NothingCollapsesBehindAMessageBox) {
+    Start();
+    model->settings.AutoHide = true;
+    model->modal = true;
+    QEvent change(QEvent::ActivationChange);
+    QApplication::sendEvent(frame.get(), &change);
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->Geometry().collapsed);
+
+    model->modal = false;
+    QApplication::sendEvent(frame.get(), &change);
+    QApplication::processEvents();
+    EXPECT_EQ(frame->Geometry().collapsed, !frame->isActiveWindow())
+        << "without the message box the same change does collapse an inactive window";
+}
+
+TEST_F(MainFrameTest, OnlyTheFirstDroppedFileIsHandedOn) {
+    Start();
+    QObject::disconnect(frame.get(), &CMainFrame::FileDropped, nullptr, nullptr);
+    QSignalSpy spy(frame.get(), &CMainFrame::FileDropped);
+    frame->HandleDrop({QStringLiteral("/nonexistent/a"), QStringLiteral("/nonexistent/b"),
+                       QStringLiteral("/nonexistent/c")},
+                      QPoint(3, 3));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toString(), QStringLiteral("/nonexistent/a"));
+}
+
+TEST_F(MainFrameTest, TutorialSuspendsAutoHideAndStepsThroughItsLessons) {
+    Start();
+    model->settings.AutoHide = true;
+    frame->RunCommand(IdTutorial);
+    Tutorial* tutorial = frame->TutorialWindow();
+    ASSERT_NE(tutorial, nullptr);
+    EXPECT_FALSE(model->settings.AutoHide);
+    EXPECT_FALSE(OpenedAction(IdTutorial)->isEnabled()) << "no second tutorial";
+
+    auto* previous = tutorial->findChild<QPushButton*>(QStringLiteral("previous"));
+    auto* next = tutorial->findChild<QPushButton*>(QStringLiteral("next"));
+    EXPECT_FALSE(previous->isEnabled());
+    for (int i = 0; i < 25 && next->isEnabled(); ++i)
+        next->click();
+    EXPECT_EQ(tutorial->Step(), 19);
+    EXPECT_TRUE(previous->isEnabled());
+    EXPECT_EQ(tutorial->windowTitle(), QStringLiteral(" DORVANE Tutorial -- Step 19 of 19"));
+
+    tutorial->findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+    EXPECT_TRUE(model->settings.AutoHide) << "auto-hide comes back";
+    EXPECT_EQ(frame->TutorialWindow(), nullptr);
+    EXPECT_TRUE(OpenedAction(IdTutorial)->isEnabled());
+}
+
+TEST_F(MainFrameTest, QuickHelpShowsItsMessage) {
+    Start();
+    frame->RunCommand(IdHelpTaskbarIcon);
+    ASSERT_EQ(tp.prompter.messages.size(), 1u);
+    EXPECT_EQ(tp.prompter.messages[0].caption, "HOW to USE the TASKBAR ICON");
+    EXPECT_EQ(tp.prompter.messages[0].icon, MsgIcon::Information);
+}
+
+} // namespace

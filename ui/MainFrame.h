@@ -1,0 +1,140 @@
+#pragma once
+
+#include "model/Startup.h"
+#include "ui/FrameGeometry.h"
+#include "ui/MenuState.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+
+class CModel;
+class CDorvaneView;
+class QtViewHooks;
+class QtEditDialogs;
+class EditDialogs;
+class TrayIcon;
+class Tutorial;
+class QMenu;
+class QAction;
+class QtClockActions;
+
+// The program's only top-level window: the menu bar with its bitmap buttons,
+// the button grid, placement and docking, auto-hide, keep-on-top, the tray
+// icon, dropped files and closing. Placement rules live in CFrameGeometry;
+// this class turns them into window calls and window events into them.
+class CMainFrame : public QMainWindow, public FrameHost {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(CModel& model);
+    ~CMainFrame() override;
+
+    // The first display: tray icon, configuration load, placement, the start
+    // category, the window shown, the clock started and the greeting offered.
+    void Start(const StartupState& state);
+
+    CDorvaneView* View() const { return view_; }
+    CFrameGeometry& Geometry() { return geometry_; }
+    TrayIcon& Tray() { return *tray_; }
+    CMenuState& MenuStates() { return menuState_; }
+    Tutorial* TutorialWindow() const { return tutorial_; }
+
+    // Window arithmetic inputs, from the screen the window is on.
+    ScreenMetrics Metrics() const;
+    Rect OuterRect() const;
+    int MeasuredMenuHeight() const;
+    // The grid layout asks for a new outer size (position kept).
+    void ResizeFromLayout(int w, int h);
+    void AfterLayout();
+
+    void RefreshCaption();
+    void SetCaptionText(const std::string& text);
+    // Enabled states and check marks of the menus, the top-level menus
+    // disabled while a two-click operation is pending.
+    void RefreshMenus();
+    // Bitmap items, short captions and the category lists.
+    void RebuildMenuBar();
+    void RebuildCategoryMenus();
+    void ApplyWindowSettings();
+
+    // Runs a command of the menus, accelerators, tray or menu-bar buttons.
+    void RunCommand(int id);
+    // The facts the menu rules need from outside the model.
+    MenuFacts Facts() const;
+    // Saves the configuration to its current file; false when it failed.
+    bool SaveConfiguration();
+    // A left click on a slot of the grid.
+    void ClickSlot(int slot);
+    void ToggleWindowVisible();
+    void OpenTutorial();
+    // The first dropped file and where it was dropped (view coordinates).
+    void HandleDrop(const QList<QString>& files, const QPoint& pos);
+    // A right click on a slot: its context menu, or a click while a two-click
+    // operation is pending.
+    void RightClickSlot(int slot);
+    // The dialogs the editing commands open.
+    EditDialogs& Dialogs();
+    QMenu* SystemMenu() const { return systemMenu_; }
+
+    // FrameHost.
+    void SetFrameRect(const Rect& rect) override;
+    void SetMenuAttached(bool attached) override;
+    void SetCaptionShown(bool shown) override;
+    void SetHidden(bool hidden) override;
+    void Redisplay() override;
+    void ApplyZOrder() override;
+
+  Q_SIGNALS:
+    void FileDropped(const QString& file, const QPoint& pos);
+    void FirstPaint();
+
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildCommandTable();
+    void UpdateActionStates(QMenu* menu);
+    void OnActivation();
+    void ShowCategoryStep(int index);
+    void ShowQuickHelp(int id);
+    bool ProgramGeometryRecent() const;
+    // Editing commands, their keys and dropped files (MainFrameEditing.cpp).
+    void BuildEditCommands();
+    void RunEditCommand(int id);
+    void DropOnView(const QString& file, const QPoint& pos);
+    void DropTestFile();
+
+    CModel& model_;
+    CFrameGeometry geometry_;
+    CMenuState menuState_;
+    CDorvaneView* view_ = nullptr;
+    std::unique_ptr<QtViewHooks> hooks_;
+    std::unique_ptr<TrayIcon> tray_;
+    Tutorial* tutorial_ = nullptr;
+    QtClockActions* clock_ = nullptr;
+    std::map<int, std::function<void()>> commands_;
+    std::unique_ptr<QtEditDialogs> dialogs_;
+    std::map<int, QAction*> actions_;
+    std::map<std::string, QMenu*> topMenus_;
+    QMenu* categoriesMenu_ = nullptr;
+    QMenu* systemMenu_ = nullptr;
+    QMenu* systemCategories_ = nullptr;
+    QList<QAction*> bitmapActions_;
+    Rect programRect_;
+    QElapsedTimer programGeometryTime_;
+    bool started_ = false;
+    bool busy_ = false;
+    bool painted_ = false;
+    bool trayAvailable_ = false;
+};

@@ -1,0 +1,319 @@
+// The menus of CMainFrame: built from the core menu tables, their states from
+// the core rules, and the routing of command ids to their handlers.
+#include "ui/MainFrame.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "model/Category.h"
+#include "model/Model.h"
+#include "resources/IconNames.h"
+#include "schedule/AlarmTable.h"
+#include "schedule/LaunchSchedules.h"
+#include "sounds/PlaySound.h"
+#include "ui/AboutBox.h"
+#include "ui/CategoryOps.h"
+#include "ui/DorvaneView.h"
+#include "ui/HelpTexts.h"
+#include "ui/Launcher.h"
+#include "ui/MenuIds.h"
+#include "ui/MenuTable.h"
+#include "ui/QtCollation.h"
+#include "ui/Tooltips.h"
+#include "ui/TrayIcon.h"
+#include "ui/ViewRules.h"
+
+namespace {
+QString QtText(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+const char* PicturePath(MenuPicture picture) {
+    switch (picture) {
+    case MenuPicture::PushpinOut:
+        return IconNames::PushpinOut;
+    case MenuPicture::PushpinIn:
+        return IconNames::PushpinIn;
+    case MenuPicture::LockOpen:
+        return IconNames::LockOpen;
+    case MenuPicture::LockClosed:
+        return IconNames::LockClosed;
+    case MenuPicture::Home:
+        return IconNames::Home;
+    case MenuPicture::ADrive:
+        return IconNames::Floppy;
+    case MenuPicture::NoAlarm:
+        return IconNames::AlarmNone;
+    case MenuPicture::Alarm:
+        return IconNames::Alarm;
+    case MenuPicture::AlarmDue:
+        return IconNames::AlarmDue;
+    case MenuPicture::Schedule:
+        return IconNames::Schedule;
+    case MenuPicture::ScreenSaver:
+        return IconNames::ScreenSaver;
+    case MenuPicture::CategoryUp:
+        return IconNames::Up;
+    case MenuPicture::CategoryDown:
+        return IconNames::Down;
+    }
+    return IconNames::App;
+}
+
+// The id a menu action carries, or 0.
+int ActionId(const QAction* action) {
+    return action ? action->data().toInt() : 0;
+}
+} // namespace
+
+void CMainFrame::BuildCommandTable() {
+    commands_[IdExit] = [this] { close(); };
+    commands_[IdAbout] = [this] { AboutBox::Show(model_, this); };
+    commands_[IdTutorial] = [this] { OpenTutorial(); };
+    for (int id :
+         {IdHelpConfigurations, IdHelpCreateButtons, IdHelpChangeCategories, IdHelpTaskbarIcon})
+        commands_[id] = [this, id] { ShowQuickHelp(id); };
+    commands_[IdHideWindow] = [this] { ToggleWindowVisible(); };
+    commands_[IdPushpin] = [this] {
+        PlayActionSound(model_, "Generic Button Click", true);
+        model_.settings.AutoHide = !model_.settings.AutoHide;
+        RebuildMenuBar();
+    };
+    commands_[IdLock] = [this] {
+        PlayActionSound(model_, "Generic Button Click", true);
+        model_.settings.LockWindowPosition = !model_.settings.LockWindowPosition;
+        RebuildMenuBar();
+    };
+    commands_[IdCategoryUp] = [this] { ShowCategoryStep(SteppedCategory(model_, -1)); };
+    commands_[IdCategoryDown] = [this] { ShowCategoryStep(SteppedCategory(model_, +1)); };
+    commands_[IdHome] = [this] { ShowCategoryStep(HomeCategory(model_)); };
+    commands_[IdWebBrowser] = [this] { OpenWebBrowser(model_); };
+    commands_[IdEmailUtility] = [this] {
+        OpenEmailUtility(model_, [this](int category, int slot) {
+            view_->ShowCategory(category);
+            ClickSlot(slot);
+        });
+    };
+    for (int id : {IdScreenSaver, IdScreenSaverBitmap, IdTrayScreenSaver})
+        commands_[id] = [this] { StartScreenSaver(model_); };
+    commands_[IdViewStartMenu] = [this] { ViewStartMenuFolder(model_); };
+    commands_[IdViewPrograms] = [this] { ViewProgramsFolder(model_); };
+    commands_[IdFindFile] = [this] { FindFileOrFolder(model_); };
+    commands_[IdADrive] = [this] {
+        LaunchRequest request;
+        request.target =
+            RemovableMediaFolder(model_.platform.fs, qEnvironmentVariable("USER").toStdString());
+        model_.platform.shell.Open(request);
+    };
+    commands_[IdConfigSave] = [this] {
+        if (SaveConfiguration()) {
+            model_.savedAutoHide = model_.settings.AutoHide;
+            model_.savedLockWindowPosition = model_.settings.LockWindowPosition;
+        }
+        RefreshMenus();
+    };
+    BuildEditCommands();
+    for (const auto& [id, handler] : commands_)
+        menuState_.SetAvailable(id, true);
+}
+
+void CMainFrame::RunCommand(int id) {
+    if (id >= kFirstCategoryId && id <= kLastCategoryId) {
+        ShowCategoryStep(id - kFirstCategoryId);
+        return;
+    }
+    if (id >= kFirstSystemCategoryId && id <= kLastSystemCategoryId) {
+        ShowCategoryStep(id - kFirstSystemCategoryId);
+        return;
+    }
+    if (!menuState_.State(id, Facts()).enabled)
+        return;
+    const auto found = commands_.find(id);
+    if (found != commands_.end())
+        found->second();
+}
+
+MenuFacts CMainFrame::Facts() const {
+    MenuFacts facts;
+    facts.tutorialRunning = tutorial_ != nullptr;
+    facts.scheduledLaunchesExist = AnyLaunchSchedule(model_);
+    facts.screenSaverAvailable = ScreenSaverAvailable(model_);
+    facts.webBrowserFound = WebBrowserFound(model_);
+    facts.categoriesInOrder = CategoriesInOrder(model_, QtCollate);
+    return facts;
+}
+
+namespace {
+void AddItems(QMenu* menu, const std::vector<MenuItemDef>& items, std::map<int, QAction*>& actions,
+              QMenu*& categories, QObject* receiver, const std::function<void(int)>& run) {
+    for (const MenuItemDef& item : items) {
+        switch (item.kind) {
+        case MenuItemDef::Kind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuItemDef::Kind::Submenu: {
+            QMenu* sub = menu->addMenu(QtText(item.text));
+            AddItems(sub, item.children, actions, categories, receiver, run);
+            break;
+        }
+        case MenuItemDef::Kind::DynamicList:
+            if (item.id == kFirstCategoryId)
+                categories = menu;
+            break;
+        case MenuItemDef::Kind::Command: {
+            QAction* action = menu->addAction(QtText(item.text));
+            action->setData(item.id);
+            const int id = item.id;
+            QObject::connect(action, &QAction::triggered, receiver, [run, id] { run(id); });
+            if (!actions.count(id))
+                actions[id] = action;
+            break;
+        }
+        }
+    }
+}
+} // namespace
+
+void CMainFrame::BuildMenus() {
+    const auto run = [this](int id) { RunCommand(id); };
+    for (const MenuItemDef& top : MainMenu()) {
+        QMenu* menu = menuBar()->addMenu(QtText(top.text));
+        menu->setObjectName(QtText(top.text).remove(QLatin1Char('&')));
+        topMenus_[top.text] = menu;
+        AddItems(menu, top.children, actions_, categoriesMenu_, this, run);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateActionStates(menu); });
+    }
+    for (const AcceleratorDef& accelerator : Accelerators()) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(accelerator.keys)), this);
+        const int id = accelerator.id;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { RunCommand(id); });
+    }
+
+    // Copies of the menus and the category list, offered by a right click on
+    // the menu bar or, when the menu bar is hidden, on the grid's background.
+    systemMenu_ = new QMenu(this);
+    systemMenu_->setObjectName(QStringLiteral("systemMenu"));
+    QMenu* copies = systemMenu_->addMenu(QStringLiteral("Dorvane"));
+    std::map<int, QAction*> copiedActions;
+    QMenu* unusedCategories = nullptr;
+    for (const MenuItemDef& top : MainMenu()) {
+        QMenu* menu = copies->addMenu(QtText(top.text));
+        AddItems(menu, top.children, copiedActions, unusedCategories, this, run);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateActionStates(menu); });
+    }
+    systemMenu_->addSeparator();
+    systemCategories_ = systemMenu_;
+    connect(systemMenu_, &QMenu::aboutToShow, this, [this] { RebuildCategoryMenus(); });
+    view_->installEventFilter(this);
+}
+
+void CMainFrame::UpdateActionStates(QMenu* menu) {
+    const MenuFacts facts = Facts();
+    for (QAction* action : menu->actions()) {
+        const int id = ActionId(action);
+        if (action->menu()) {
+            UpdateActionStates(action->menu());
+            continue;
+        }
+        if (id == 0 || (id >= kFirstFavoriteId && id <= kLastCategoryId))
+            continue;
+        const MenuItemState state = menuState_.State(id, facts);
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checked || action->isCheckable());
+        action->setChecked(state.checked);
+        if (!state.text.empty())
+            action->setText(QtText(state.text));
+    }
+}
+
+void CMainFrame::RefreshMenus() {
+    for (auto& [caption, menu] : topMenus_) {
+        menu->menuAction()->setEnabled(menuState_.TopMenuEnabled(caption));
+        menu->setTitle(QtText(TopMenuCaption(caption, model_.settings.ShortMenuCaptions)));
+    }
+    for (QAction* action : bitmapActions_) {
+        const int id = ActionId(action);
+        action->setEnabled(menuState_.State(id, Facts()).enabled);
+    }
+    RebuildCategoryMenus();
+}
+
+void CMainFrame::RebuildMenuBar() {
+    for (QAction* action : bitmapActions_) {
+        menuBar()->removeAction(action);
+        delete action;
+    }
+    bitmapActions_.clear();
+    if (!model_.settings.MenuVisible)
+        return;
+    MenuBitmapFacts facts;
+    facts.categoryCount = model_.CategoryCount();
+    facts.alarmsSet = model_.alarms.AnyAlarm();
+    facts.alarmDueSoon = model_.alarms.AlarmDueWithin(5);
+    facts.scheduledLaunchesExist = AnyLaunchSchedule(model_);
+    facts.screenSaverAvailable = Facts().screenSaverAvailable;
+    const MenuBitmaps bitmaps = MenuBarBitmaps(model_.settings, facts);
+    const auto makeAction = [this](const MenuBitmapItem& item) {
+        auto* action =
+            new QAction(QIcon(QString::fromUtf8(PicturePath(item.picture))), QString(), menuBar());
+        action->setData(item.id);
+        action->setObjectName(QStringLiteral("bitmap%1").arg(item.id));
+        const std::string tip = ControlTooltip(item.id);
+        if (!tip.empty())
+            action->setToolTip(QtText(tip));
+        const int id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        bitmapActions_.append(action);
+        return action;
+    };
+    QAction* first = menuBar()->actions().isEmpty() ? nullptr : menuBar()->actions().first();
+    for (const MenuBitmapItem& item : bitmaps.leading)
+        menuBar()->insertAction(first, makeAction(item));
+    for (const MenuBitmapItem& item : bitmaps.trailing)
+        menuBar()->addAction(makeAction(item));
+    RefreshMenus();
+}
+
+void CMainFrame::RebuildCategoryMenus() {
+    const auto fill = [this](QMenu* menu, int firstId, bool clearTail) {
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            const int id = ActionId(action);
+            if (id >= firstId && id < firstId + kMaxCategories) {
+                menu->removeAction(action);
+                delete action;
+            }
+        }
+        (void)clearTail;
+        for (int i = 0; i < kMaxCategories; ++i) {
+            const CCategory* category = model_.Category(i);
+            if (!category)
+                continue;
+            QAction* action = menu->addAction(QtText(category->Name()));
+            action->setData(firstId + i);
+            action->setCheckable(true);
+            action->setChecked(i == model_.CurrentCategoryIndex());
+            const int id = firstId + i;
+            connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        }
+    };
+    fill(categoriesMenu_, kFirstCategoryId, true);
+    fill(systemCategories_, kFirstSystemCategoryId, false);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == view_ && started_ && !painted_) {
+        painted_ = true;
+        Q_EMIT FirstPaint();
+    }
+    if (event->type() == QEvent::ContextMenu &&
+        (watched == menuBar() || (watched == view_ && !model_.settings.MenuVisible))) {
+        systemMenu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
