@@ -99,10 +99,23 @@ bool CountsAsDone(const CButtonDef& button, int result) {
     return result > 32 || button.IsDrive();
 }
 
-const ShellFolderTools* ShellFolderFor(const CButtonDef& button) {
+const ShellFolderTools* ShellFolderNamed(const std::string& name) {
     for (const ShellFolderTools& entry : kShellFolders) {
-        if (button.NameIs(entry.name))
+        if (EqualsNoCase(entry.name, name))
             return &entry;
+    }
+    return nullptr;
+}
+
+// The first of the folder's tools found on PATH, with its path; null when
+// none is installed.
+const Tool* InstalledTool(const CModel& model, const ShellFolderTools& folder, std::string& path) {
+    for (const Tool& tool : folder.tools) {
+        if (tool.program == nullptr)
+            break;
+        path = model.platform.shell.FindProgram(tool.program);
+        if (!path.empty())
+            return &tool;
     }
     return nullptr;
 }
@@ -133,19 +146,15 @@ bool Launch(CModel& model, const CButtonDef& button, int category, int slot, boo
     };
 
     if (button.IsFolder() || button.IsDrive()) {
-        if (const ShellFolderTools* folder = ShellFolderFor(button)) {
+        if (const ShellFolderTools* folder = ShellFolderNamed(button.Name())) {
             // The desktop's tool for that shell folder; its result is ignored.
-            for (const Tool& tool : folder->tools) {
-                if (tool.program == nullptr)
-                    break;
-                const std::string path = shell.FindProgram(tool.program);
-                if (path.empty())
-                    continue;
-                playSound();
-                shell.Execute({path, tool.parameters, "", ShowMode::Normal});
-                return true;
-            }
-            return false;
+            std::string path;
+            const Tool* tool = InstalledTool(model, *folder, path);
+            if (tool == nullptr)
+                return false;
+            playSound();
+            shell.Execute({path, tool->parameters, "", ShowMode::Normal});
+            return true;
         }
         playSound();
         return report(
@@ -181,18 +190,9 @@ void ViewAppsIn(CModel& model, const std::string& folder) {
 } // namespace
 
 std::string ShellFolderToolPath(const CModel& model, const std::string& name) {
-    for (const ShellFolderTools& entry : kShellFolders) {
-        if (!EqualsNoCase(entry.name, name))
-            continue;
-        for (const Tool& tool : entry.tools) {
-            if (tool.program == nullptr)
-                break;
-            std::string path = model.platform.shell.FindProgram(tool.program);
-            if (!path.empty())
-                return path;
-        }
-    }
-    return "";
+    std::string path;
+    const ShellFolderTools* folder = ShellFolderNamed(name);
+    return folder != nullptr && InstalledTool(model, *folder, path) != nullptr ? path : "";
 }
 
 void LaunchClicked(CModel& model, int category, int slot) {
