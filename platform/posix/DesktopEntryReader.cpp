@@ -58,6 +58,8 @@ std::optional<KeyMap> DesktopEntryGroup(std::string_view text) {
     KeyMap keys;
     bool found = false;
     bool inGroup = false;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3); // a byte-order mark some editors write
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string line = Trim(text.substr(0, end));

@@ -95,6 +95,12 @@ TEST_F(DesktopEntryTest, NamePathAndEscapesComeFromTheDesktopEntryGroupOnly) {
     EXPECT_EQ(info->openMode, 1);
 }
 
+TEST_F(DesktopEntryTest, ByteOrderMarkBeforeTheGroupIsSkipped) {
+    const auto info = ReadEntry("\xEF\xBB\xBF[Desktop Entry]\nExec=tool\n");
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->target, dir_.Path() + "/bin/tool");
+}
+
 TEST_F(DesktopEntryTest, LinkEntryTargetsItsUrl) {
     const auto info =
         ReadEntry("[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org/a?b=1\n");
