@@ -248,6 +248,36 @@ std::string WriteTarget(const std::string& path) {
     return target;
 }
 
+// Moves `from` to `to` only when nothing is at `to`: in one step where the
+// file system supports it, else after a check (FAT has no atomic way).
+bool MoveNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return false;
+    struct stat st {};
+    if (::lstat(to.c_str(), &st) == 0)
+        return false;
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// The permissions of a new file: read and write as the user's umask allows.
+mode_t NewFileMode() {
+    mode_t mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned value = 0;
+        while (std::fgets(line, sizeof line, status)) {
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = static_cast<mode_t>(value);
+                break;
+            }
+        }
+        std::fclose(status);
+    }
+    return 0666 & ~mask;
+}
+
 // Writes a temporary file beside `path` with `fill`, syncs it and moves it
 // into place: over an existing file, or only where nothing exists when
 // `noReplace` is set. The temporary file never survives a failure.
@@ -264,12 +294,9 @@ bool ReplaceThroughTemp(const std::string& path, mode_t mode, bool noReplace, Fi
     const bool closed = ::close(fd) == 0;
     bool placed = false;
     if (ok && closed) {
-        if (noReplace)
-            placed = ::link(temp.c_str(), path.c_str()) == 0; // fails when path exists
-        else
-            placed = ::rename(temp.c_str(), path.c_str()) == 0;
+        placed = noReplace ? MoveNoReplace(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0;
     }
-    if (!placed || noReplace)
+    if (!placed)
         ::unlink(temp.c_str());
     if (placed)
         SyncFolderOf(path);
@@ -297,7 +324,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, lon
     const std::string target = WriteTarget(path);
     // Keep the permissions of the file being replaced.
     struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
     return ReplaceThroughTemp(target, mode, false, [&](int fd) {
         return WriteAll(fd, contents.data(), contents.size(), writeLimit);
     });
@@ -344,10 +371,5 @@ bool PosixFileSystem::Rename(const std::string& from, const std::string& to) {
             return false;
         return ::rename(from.c_str(), to.c_str()) == 0;
     }
-    // No check-then-rename race: the kernel refuses if `to` appeared meanwhile.
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    return ::rename(from.c_str(), to.c_str()) == 0; // a file system without the flag
+    return MoveNoReplace(from, to);
 }

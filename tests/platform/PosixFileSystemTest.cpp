@@ -74,6 +74,12 @@ TEST_F(PosixFileSystemTest, FailedAtomicWriteLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(dir_.Read("Buttons.cfg"), fresh);
     EXPECT_EQ(ModeOf(path), 0600u);
     EXPECT_FALSE(fs_.WriteFileAtomic(dir_.File("no-folder/x.cfg"), "x"));
+
+    // A new file gets the permissions the user's umask allows, not fixed ones.
+    const mode_t oldMask = ::umask(077);
+    EXPECT_TRUE(fs_.WriteFileAtomic(dir_.File("private.cfg"), "x"));
+    ::umask(oldMask);
+    EXPECT_EQ(ModeOf(dir_.File("private.cfg")), 0600u);
 }
 
 TEST_F(PosixFileSystemTest, AtomicWriteThroughASymbolicLinkKeepsTheLink) {
