@@ -103,6 +103,8 @@ void CMainFrame::Start(const StartupState& state) {
     model_.savedAutoHide = s.AutoHide;
     model_.savedLockWindowPosition = s.LockWindowPosition;
     RefreshCaption();
+    // The window manager frames the window a moment after it is shown.
+    QTimer::singleShot(250, this, [this] { CheckFrameMargins(); });
 
     clock_ = new QtClockActions(model_, *this);
     clock_->Start();
@@ -126,8 +128,10 @@ ScreenMetrics CMainFrame::Metrics() const {
     const QMargins f = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     m.frameX = f.left();
     m.frameY = f.bottom();
-    m.edgeX = 0;
-    m.edgeY = 0;
+    // The strip an auto-hidden window keeps is two edges thick, as on the
+    // desktops this layout comes from.
+    m.edgeX = 2;
+    m.edgeY = 2;
     m.captionHeight = std::max(0, f.top() - f.bottom());
     m.menuHeight = menuBar()->isVisible() ? menuBar()->sizeHint().height() : 0;
     if (m.menuHeight == 0)
@@ -155,15 +159,22 @@ void CMainFrame::SetFrameRect(const Rect& rect) {
     const bool wasSuspended = view_ && view_->LayoutRunning();
     if (view_)
         view_->SuspendLayout(true);
-    setGeometry(rect.x + f.left(), rect.y + f.top(), std::max(1, rect.w - f.left() - f.right()),
-                std::max(1, rect.h - f.top() - f.bottom()));
+    if (qEnvironmentVariableIsSet("DV_DEBUG_GEOMETRY"))
+        qWarning("SetFrameRect %d %d %d %d margins %d %d %d %d", rect.x, rect.y, rect.w, rect.h,
+                 f.left(), f.top(), f.right(), f.bottom());
+    // move() places the outer frame (the window manager keeps the client's
+    // offset), resize() sizes the client.
+    move(rect.x, rect.y);
+    resize(std::max(1, rect.w - f.left() - f.right()), std::max(1, rect.h - f.top() - f.bottom()));
     if (view_)
         view_->SuspendLayout(false);
     (void)wasSuspended;
 }
 
 void CMainFrame::ResizeFromLayout(int w, int h) {
-    Rect r = OuterRect();
+    // The position is the one the program placed the frame at; the window
+    // system may not have reported it back yet.
+    Rect r = geometry_.Geometry();
     r.w = w;
     r.h = h;
     SetFrameRect(r);
@@ -171,7 +182,11 @@ void CMainFrame::ResizeFromLayout(int w, int h) {
 }
 
 void CMainFrame::AfterLayout() {
-    geometry_.SetGeometry(OuterRect());
+    Rect r = geometry_.Geometry();
+    const Rect now = OuterRect();
+    r.w = now.w;
+    r.h = now.h;
+    geometry_.SetGeometry(r);
     geometry_.AfterLayout();
 }
 
@@ -181,11 +196,11 @@ void CMainFrame::SetMenuAttached(bool attached) {
         RebuildMenuBar();
 }
 
-void CMainFrame::SetCaptionShown(bool shown) {
-    const bool visible = isVisible();
-    setWindowFlag(Qt::FramelessWindowHint, !shown);
-    if (visible)
-        show();
+void CMainFrame::SetCaptionShown(bool /*shown*/) {
+    // The window manager's title bar stays: taking it away remaps the window,
+    // which X11 window managers answer with a loss and return of the focus
+    // that would expand and collapse the strip at random. The collapsed
+    // window is then its title bar over a thin strip, always reachable.
 }
 
 void CMainFrame::SetHidden(bool hidden) {
@@ -233,29 +248,40 @@ bool CMainFrame::ProgramGeometryRecent() const {
     return programGeometryTime_.isValid() && programGeometryTime_.elapsed() < kProgramGeometryMs;
 }
 
+bool CMainFrame::CheckFrameMargins() {
+    // The window manager reports its frame only after the window is mapped;
+    // the outer rectangle the program asked for is applied again with it.
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (margins == knownMargins_)
+        return false;
+    knownMargins_ = margins;
+    if (started_ && programRect_.w > 0 && programRect_.h > 0 && !geometry_.collapsed) {
+        SetFrameRect(programRect_);
+        view_->Layout();
+    }
+    return true;
+}
+
 void CMainFrame::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (!started_ || !geometry_.placementReady || model_.closing)
+    if (CheckFrameMargins() || !started_ || !geometry_.placementReady || model_.closing)
         return;
     const Rect now = OuterRect();
-    if ((now.x == programRect_.x && now.y == programRect_.y) || ProgramGeometryRecent()) {
-        geometry_.SetGeometry(now);
+    if ((now.x == programRect_.x && now.y == programRect_.y) || ProgramGeometryRecent())
         return;
-    }
     geometry_.SetGeometry(now);
     geometry_.UserMoved(Point{now.x, now.y});
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!started_ || model_.closing || geometry_.collapsed)
+    if (CheckFrameMargins() || !started_ || model_.closing || geometry_.collapsed)
         return;
     const Rect now = OuterRect();
-    const bool program =
-        (now.w == programRect_.w && now.h == programRect_.h) || ProgramGeometryRecent();
-    geometry_.SetGeometry(now);
-    if (program || view_->LayoutRunning())
+    if ((now.w == programRect_.w && now.h == programRect_.h) || ProgramGeometryRecent() ||
+        view_->LayoutRunning())
         return;
+    geometry_.SetGeometry(now);
     // The user dragged a border: the grid follows the new size.
     geometry_.SetScreen(Metrics());
     geometry_.UserResized(now.w, now.h);
@@ -272,16 +298,18 @@ void CMainFrame::changeEvent(QEvent* event) {
 void CMainFrame::OnActivation() {
     FrameActivity activity;
     activity.viewReady = started_;
-    activity.busy = busy_ || (view_ && view_->LayoutRunning());
+    activity.busy = busy_ || (view_ && view_->LayoutRunning()) || ProgramGeometryRecent();
     activity.closing = model_.closing;
     QWidget* active = QApplication::activeWindow();
     activity.ownWindowActive = active && active != this;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
         activity.ownWindowActive = true;
+    if (qEnvironmentVariableIsSet("DV_DEBUG_GEOMETRY"))
+        qWarning("activation active=%d busy=%d own=%d", isActiveWindow(), activity.busy,
+                 activity.ownWindowActive);
     switch (OnActivationChange(model_, activity, isActiveWindow())) {
     case AutoHideAction::Collapse:
         geometry_.SetScreen(Metrics());
-        geometry_.SetGeometry(OuterRect());
         geometry_.Collapse();
         break;
     case AutoHideAction::Expand:

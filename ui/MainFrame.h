@@ -109,6 +109,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void ShowCategoryStep(int index);
     void ShowQuickHelp(int id);
     bool ProgramGeometryRecent() const;
+    bool CheckFrameMargins();
     // Editing commands, their keys and dropped files (MainFrameEditing.cpp).
     void BuildEditCommands();
     void RunEditCommand(int id);
@@ -132,6 +133,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     QMenu* systemCategories_ = nullptr;
     QList<QAction*> bitmapActions_;
     Rect programRect_;
+    QMargins knownMargins_;
     QElapsedTimer programGeometryTime_;
     bool started_ = false;
     bool busy_ = false;
