@@ -11,6 +11,7 @@
 #include "ui/QtCollation.h"
 #include "ui/QtEditDialogs.h"
 #include "ui/TextInputDialog.h"
+#include "tests/ui/ModalSteps.h"
 
 #include <deque>
 #include <functional>
@@ -64,29 +65,6 @@ class EditDialogs : public ::testing::Test {
         CButtonDef* b = CButtonDef::CreateAt(model, 0, slot, name, target, "", 0, 1);
         b->SetText(text);
         return b;
-    }
-
-    // Answers the modal dialogs that open while `run` runs, one step each, in
-    // order of appearance.
-    void WithModalSteps(std::deque<std::function<void(QDialog&)>> steps,
-                        const std::function<void()>& run) {
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            // A reopened dialog may reuse the address of the one before: mark
-            // each dialog object once handled.
-            if (!dialog || dialog->property("handled").toBool() || !dialog->isVisible() ||
-                steps.empty())
-                return;
-            dialog->setProperty("handled", true);
-            auto step = std::move(steps.front());
-            steps.pop_front();
-            step(*dialog);
-        });
-        poll.start(10);
-        run();
-        poll.stop();
-        EXPECT_TRUE(steps.empty()) << steps.size() << " dialogs never opened";
     }
 };
 
@@ -220,7 +198,7 @@ TEST_F(EditDialogs, CreateCategoryReopensAfterADuplicateName) {
     QtEditDialogs dialogs(model, nullptr);
     QStringList shownAtOpening;
     const auto answer = [&](const char* name) {
-        return [&shownAtOpening, name](QDialog& dialog) {
+        return [&shownAtOpening, name](QWidget& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create a New Category"));
             auto* edit = Child<QLineEdit>(dialog, "value");
             shownAtOpening << edit->text();
