@@ -2,7 +2,12 @@
 # every project target links it.
 add_library(dorvane_options INTERFACE)
 target_compile_features(dorvane_options INTERFACE cxx_std_20)
-target_compile_options(dorvane_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local)
+target_compile_options(dorvane_options INTERFACE -Wall -Wextra -Wpedantic)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(dorvane_options INTERFACE -Wshadow=local)
+else()
+  target_compile_options(dorvane_options INTERFACE -Wshadow-uncaptured-local)
+endif()
 if(DV_WERROR)
   target_compile_options(dorvane_options INTERFACE -Werror)
 endif()

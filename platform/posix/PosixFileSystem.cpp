@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -154,6 +155,19 @@ bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
 }
 
 std::vector<std::string> PosixFileSystem::DriveRoots() const {
+    // Classifying a button asks for the drive roots; a load asks thousands of
+    // times a second, while mounts change seldom. Read the table at most once
+    // a second.
+    const auto now = std::chrono::steady_clock::now();
+    if (rootsRead_ && now - rootsTime_ < std::chrono::seconds(1))
+        return roots_;
+    roots_ = ReadDriveRoots();
+    rootsTime_ = now;
+    rootsRead_ = true;
+    return roots_;
+}
+
+std::vector<std::string> PosixFileSystem::ReadDriveRoots() {
     std::vector<std::string> roots{"/"};
     FILE* mounts = std::fopen("/proc/self/mounts", "re");
     if (!mounts)

@@ -2,10 +2,12 @@
 
 #include "platform/FileSystem.h"
 
+#include <chrono>
+
 // The file system of this machine, through POSIX calls. Names are bytes:
 // nothing is converted or skipped for not being UTF-8.
 class PosixFileSystem : public FileSystem {
-public:
+  public:
     std::optional<FileEntry> FindFirst(const std::string& pattern) const override;
     std::vector<FileEntry> FindAll(const std::string& pattern) const override;
     bool IsFolder(const std::string& path) const override;
@@ -19,6 +21,13 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool DeleteFile(const std::string& path) override;
     bool Rename(const std::string& from, const std::string& to) override;
+
+  private:
+    static std::vector<std::string> ReadDriveRoots();
+
+    mutable std::vector<std::string> roots_;
+    mutable std::chrono::steady_clock::time_point rootsTime_;
+    mutable bool rootsRead_ = false;
 };
 
 // Writes `contents` to `path` through a temporary file in the same folder:
