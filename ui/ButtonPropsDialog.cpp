@@ -157,6 +157,7 @@ CButtonProps::CButtonProps(CButtonPropertiesEdit& edit, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(460);
     UpdateStates();
+    (name_->isEnabled() ? name_ : line1_)->setFocus();
 }
 
 void CButtonProps::Fill() {

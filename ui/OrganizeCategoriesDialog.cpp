@@ -29,8 +29,11 @@ COrganizeCategoriesDlg::COrganizeCategoriesDlg(COrganizeCategories& organize, QW
     sort_ = Button("sortButton", "&Sort");
     QPushButton* exit = Button("exitButton", "E&xit");
 
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        organize_.Select(row);
+    // The selection, not the focus frame, is what the buttons act on: a list
+    // taking the focus makes its first row current without selecting it.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = list_->selectedItems();
+        organize_.Select(selected.isEmpty() ? -1 : list_->row(selected.first()));
         UpdateButtons();
     });
     connect(moveUp_, &QPushButton::clicked, this, [this] { Run(&COrganizeCategories::MoveUp); });

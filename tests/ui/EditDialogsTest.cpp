@@ -246,6 +246,9 @@ TEST_F(OrganizeDialog, MovesFollowTheSelectionToTheTop) {
     auto* down = Child<QPushButton>(dialog, "moveDownButton");
     EXPECT_FALSE(up->isEnabled());
     EXPECT_FALSE(Child<QPushButton>(dialog, "deleteButton")->isEnabled());
+    // A row made current by the focus alone is not selected.
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    EXPECT_FALSE(down->isEnabled());
 
     list->setCurrentRow(2);
     EXPECT_TRUE(up->isEnabled());
