@@ -130,4 +130,18 @@ TEST(QtPrompterTest, FileDialogReportsFilesFolderAndFilterEvenWhenCancelled) {
     EXPECT_EQ(cancelled.filterIndex, 1);
 }
 
+TEST(QtPrompterTest, FolderChooserReturnsTheChosenFolderOrNothingWhenCancelled) {
+    TempDir dir;
+    dir.Write("Backup Root/.keep", "");
+    const std::string folder = dir.File("Backup Root");
+    QtPrompter prompter;
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->selectFile(QFile::decodeName(folder.c_str()));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(prompter.ChooseFolder("Select the Root Folder", dir.Path()), folder);
+    WhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(prompter.ChooseFolder("Select the Root Folder", dir.Path()), std::nullopt);
+}
+
 } // namespace
