@@ -126,3 +126,17 @@ TEST(LoadingCaption, CountsCategoriesUntilTheLastOne) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CaptionTest, WhileLoadingTheCaptionFollowsTheReadersCounter) {
+    model.loading = true; // seven categories
+    EXPECT_EQ(CaptionText(model), "DORVANE     Loading...");
+    model.loadProgress = true;
+    model.loadedCategories = 1;
+    EXPECT_EQ(CaptionText(model), "DORVANE     Loading  2 / 7 ...");
+    model.loadedCategories = 6;
+    EXPECT_EQ(CaptionText(model), "DORVANE     Loading...");
+}
+
+} // namespace
