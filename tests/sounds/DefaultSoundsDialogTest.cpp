@@ -58,6 +58,9 @@ TEST_F(DefaultSoundsDialog, ListsEveryActionAndEditsTheSelectedRow) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Also when CTest lists the tests, which it does without their environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
