@@ -3,10 +3,10 @@
 # only when some are missing.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ clang pkg-config
+  cmake ninja-build g++ clang libclang-rt-dev pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb openbox xdotool imagemagick x11-utils
+  xvfb openbox trayer xdotool imagemagick x11-utils dbus-x11
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
-# every test.
+# every test: the unit and widget tests, the end-to-end tests under Xvfb, the
+# core tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# a bounded run of the configuration-reader fuzzer.
+# DV_QUICK=1 runs only the first build's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=${DV_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDV_WERROR=ON
-cmake --build "$build"
+cmake --build "$build" -j2
 ctest --test-dir "$build" --output-on-failure -j2
+
+if [ "${DV_QUICK:-0}" != 1 ]; then
+  sanitize=${DV_SANITIZE_BUILD_DIR:-build-sanitize}
+  cmake -S . -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDV_WERROR=ON \
+    -DDV_SANITIZE=ON -DDV_GUI=OFF
+  cmake --build "$sanitize" -j2
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$sanitize" --output-on-failure -j2
+  scripts/fuzz.sh "${DV_FUZZ_SECONDS:-60}"
+fi
