@@ -81,24 +81,14 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::Start(const StartupState& state) {
     trayAvailable_ = tray_->Add();
     ApplyFirstDisplayChoice(model_);
+    // The reader shows the start category as soon as it is read (RepaintNow),
+    // so the window appears while the other categories are still loading.
+    loadingAtStart_ = true;
     LoadConfiguration(model_, true);
+    loadingAtStart_ = false;
+    PlaceAndShow();
 
     CSettings& s = model_.settings;
-    geometry_.SetScreen(Metrics());
-    if (s.FrameW == 0)
-        geometry_.SetWidthToScreen();
-    if (s.FrameH == 0)
-        geometry_.SetHeightToScreen();
-    geometry_.placementReady = true;
-    started_ = true;
-    view_->ShowCategory(-1);
-    model_.settingsModified = false;
-
-    show();
-    // The window system places the frame only once it is mapped: apply the
-    // placement again now that the frame margins are known.
-    geometry_.SetScreen(Metrics());
-    ApplyWindowSettings();
     model_.settingsModified = false;
     model_.savedAutoHide = s.AutoHide;
     model_.savedLockWindowPosition = s.LockWindowPosition;
@@ -159,9 +149,6 @@ void CMainFrame::SetFrameRect(const Rect& rect) {
     const bool wasSuspended = view_ && view_->LayoutRunning();
     if (view_)
         view_->SuspendLayout(true);
-    if (qEnvironmentVariableIsSet("DV_DEBUG_GEOMETRY"))
-        qWarning("SetFrameRect %d %d %d %d margins %d %d %d %d", rect.x, rect.y, rect.w, rect.h,
-                 f.left(), f.top(), f.right(), f.bottom());
     // move() places the outer frame (the window manager keeps the client's
     // offset), resize() sizes the client.
     move(rect.x, rect.y);
@@ -236,6 +223,33 @@ void CMainFrame::ApplyWindowSettings() {
     geometry_.ApplyWindowSettings();
 }
 
+void CMainFrame::PlaceAndShow() {
+    CSettings& s = model_.settings;
+    geometry_.SetScreen(Metrics());
+    if (s.FrameW == 0)
+        geometry_.SetWidthToScreen();
+    if (s.FrameH == 0)
+        geometry_.SetHeightToScreen();
+    geometry_.placementReady = true;
+    started_ = true;
+    view_->ShowCategory(-1);
+    show();
+    // The frame's size and menu bar are known once it is shown: place it
+    // again with them.
+    geometry_.SetScreen(Metrics());
+    ApplyWindowSettings();
+}
+
+void CMainFrame::RepaintNow() {
+    if (loadingAtStart_ && !isVisible()) {
+        const bool modified = model_.settingsModified;
+        PlaceAndShow();
+        model_.settingsModified = modified;
+    }
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void CMainFrame::RefreshCaption() {
     setWindowTitle(QtText(CaptionText(model_)));
 }
@@ -304,9 +318,6 @@ void CMainFrame::OnActivation() {
     activity.ownWindowActive = active && active != this;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
         activity.ownWindowActive = true;
-    if (qEnvironmentVariableIsSet("DV_DEBUG_GEOMETRY"))
-        qWarning("activation active=%d busy=%d own=%d", isActiveWindow(), activity.busy,
-                 activity.ownWindowActive);
     switch (OnActivationChange(model_, activity, isActiveWindow())) {
     case AutoHideAction::Collapse:
         geometry_.SetScreen(Metrics());

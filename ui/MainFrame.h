@@ -51,6 +51,9 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void ResizeFromLayout(int w, int h);
     void AfterLayout();
 
+    // Paints the window at once while a long load runs; the start-up load
+    // shows the window this way as soon as its start category is read.
+    void RepaintNow();
     void RefreshCaption();
     void SetCaptionText(const std::string& text);
     // Enabled states and check marks of the menus, the top-level menus
@@ -110,6 +113,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void ShowQuickHelp(int id);
     bool ProgramGeometryRecent() const;
     bool CheckFrameMargins();
+    void PlaceAndShow();
     // Editing commands, their keys and dropped files (MainFrameEditing.cpp).
     void BuildEditCommands();
     void RunEditCommand(int id);
@@ -136,6 +140,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     QMargins knownMargins_;
     QElapsedTimer programGeometryTime_;
     bool started_ = false;
+    bool loadingAtStart_ = false;
     bool busy_ = false;
     bool painted_ = false;
     bool trayAvailable_ = false;

@@ -3,6 +3,7 @@
 #include "ui/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -307,8 +308,13 @@ void CMainFrame::RebuildCategoryMenus() {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == view_ && started_ && !painted_) {
+        // Reported once the grid has painted itself.
         painted_ = true;
+        view_->removeEventFilter(this);
+        QApplication::sendEvent(view_, event);
+        view_->installEventFilter(this);
         Q_EMIT FirstPaint();
+        return true;
     }
     if (event->type() == QEvent::ContextMenu &&
         (watched == menuBar() || (watched == view_ && !model_.settings.MenuVisible))) {

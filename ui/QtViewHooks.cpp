@@ -49,6 +49,5 @@ void QtViewHooks::ApplyWindowSettings() {
 }
 
 void QtViewHooks::RepaintNow() {
-    frame_.repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    frame_.RepaintNow();
 }
