@@ -5,7 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QHelpEvent>
 #include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +21,7 @@
 #include "ui/DorvaneView.h"
 #include "ui/MenuIds.h"
 #include "ui/TrayIcon.h"
+#include "ui/Tooltips.h"
 #include "ui/Tutorial.h"
 
 namespace {
@@ -288,6 +292,83 @@ TEST_F(MainFrameTest, QuickHelpShowsItsMessage) {
     ASSERT_EQ(tp.prompter.messages.size(), 1u);
     EXPECT_EQ(tp.prompter.messages[0].caption, "HOW to USE the TASKBAR ICON");
     EXPECT_EQ(tp.prompter.messages[0].icon, MsgIcon::Information);
+}
+
+TEST_F(MainFrameTest, ClickLaunchesOnlyWhenReleasedOverThePressedSlot) {
+    Start();
+    ButtonSlot* notes = View().Slot(2);
+    QTest::mouseClick(notes, Qt::LeftButton);
+    ASSERT_EQ(tp.shell.calls.size(), 1u);
+    EXPECT_EQ(tp.shell.calls[0].request.target, dir.Path() + "/notes.txt");
+
+    // Pressed, then released over another slot: no click.
+    QTest::mousePress(notes, Qt::LeftButton);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-30, 5),
+                        notes->mapToGlobal(QPointF(-30, 5)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(notes, &release);
+    EXPECT_EQ(tp.shell.calls.size(), 1u);
+    EXPECT_FALSE(notes->isDown());
+
+    QTest::mouseClick(View().Slot(1), Qt::LeftButton);
+    EXPECT_EQ(tp.shell.calls.size(), 1u) << "an empty slot launches nothing";
+}
+
+TEST_F(MainFrameTest, PendingSourceIsDrawnInactiveOnlyInItsCategory) {
+    Start();
+    model->editState.copyMode = true;
+    model->editState.sourceCategory = 0;
+    model->editState.sourceSlot = 2;
+    View().RefreshSlotStates();
+    EXPECT_FALSE(View().Slot(2)->IsActive());
+    EXPECT_TRUE(View().Slot(2)->isEnabled()) << "owner-drawn slots stay clickable";
+    View().ShowCategory(1);
+    EXPECT_TRUE(View().Slot(2)->IsActive());
+    View().ShowCategory(0);
+    EXPECT_FALSE(View().Slot(2)->IsActive());
+    EXPECT_NE(frame->windowTitle().indexOf(QStringLiteral("(Tools) Click Where")), -1);
+}
+
+TEST_F(MainFrameTest, InactiveIconButtonIsDisabled) {
+    Start("TextOnButtons 0\r\nLayoutRowType 2\r\nLayoutColType 2\r\n"
+          "NRowsConstant 1\r\nNColsConstant 4\r\n");
+    model->editState.moveMode = true;
+    model->editState.sourceCategory = 0;
+    model->editState.sourceSlot = 0;
+    View().RefreshSlotStates();
+    EXPECT_FALSE(View().Slot(0)->isEnabled());
+    EXPECT_TRUE(View().Slot(2)->isEnabled());
+}
+
+TEST_F(MainFrameTest, TooltipsComeFromTheTipTableAndCanBeSwitchedOff) {
+    Start();
+    ButtonSlot* tool = View().Slot(0);
+    const auto ask = [&] {
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), tool->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(tool, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(ask().toStdString(), SlotTooltip(*model, 0));
+    EXPECT_EQ(ask(), QStringLiteral("Tool"));
+    model->settings.DisplayPopupText = false;
+    ask();
+    for (int i = 0; i < 50 && QToolTip::isVisible(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(QToolTip::isVisible()) << "popup texts off: the tip goes away";
+}
+
+TEST_F(MainFrameTest, TrayClickTogglesTheWindowAndExitSaves) {
+    Start();
+    frame->ToggleWindowVisible();
+    EXPECT_FALSE(frame->isVisible());
+    frame->ToggleWindowVisible();
+    EXPECT_TRUE(frame->isVisible());
+
+    model->CreateCategory(-1, "Late");
+    model->SetModified();
+    frame->Tray().Menu()->actions().first()->trigger();
+    EXPECT_TRUE(model->closing);
+    EXPECT_NE(dir.Read("Buttons.cfg").find("CATEGORY Late"), std::string::npos);
 }
 
 } // namespace
