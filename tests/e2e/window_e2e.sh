@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end check of the window on a real X server: starts Xvfb and openbox,
-# runs Dorvane on the sample configuration, takes a screenshot, changes the
-# category through the Categories menu and closes the window.
-# Usage: window_e2e.sh PROGRAM SAMPLE_DIR [SCREENSHOT]. Exit 77 = skipped.
+# starts Dorvane through its start script (dorvane-launch) on the sample
+# configuration, takes a screenshot, changes the category through the
+# Categories menu and closes the window.
+# Usage: window_e2e.sh LAUNCH_SCRIPT SAMPLE_DIR [SCREENSHOT]. Exit 77 = skipped.
 set -u
 program=$1
 sample=$2
@@ -29,11 +30,14 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 
-mkdir -p "$work/folder" "$work/config/Ombrell"
-cp "$sample"/*.cfg "$work/folder/"
+# The start script runs the program in $XDG_DATA_HOME/dorvane, its program
+# folder.
+mkdir -p "$work/data/dorvane" "$work/config/Ombrell" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$sample"/*.cfg "$work/data/dorvane/"
 printf '[Settings]\nDVFirstUse=0\n' >"$work/config/Ombrell/Dorvane.ini"
-(cd "$work/folder" && XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work exec "$program") \
-  >"$work/program.log" 2>&1 &
+XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
+  "$program" >"$work/program.log" 2>&1 &
 dorvane=$!
 pids+=($dorvane)
 
@@ -57,10 +61,13 @@ esac
 # category of the list.
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 xdotool key --window "$window" alt+c
-sleep 0.3
-xdotool key Down Down Return
 sleep 0.5
-title=$(xdotool getwindowname "$window")
+xdotool key Down Down Return
+for _ in $(seq 40); do
+  title=$(xdotool getwindowname "$window")
+  case $title in *"Games"*) break ;; esac
+  sleep 0.1
+done
 case $title in
   *"Games"*) ;;
   *) fail "choosing the category Games left the caption at '$title'" ;;
