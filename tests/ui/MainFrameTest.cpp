@@ -371,4 +371,21 @@ TEST_F(MainFrameTest, TrayClickTogglesTheWindowAndExitSaves) {
     EXPECT_NE(dir.Read("Buttons.cfg").find("CATEGORY Late"), std::string::npos);
 }
 
+TEST_F(MainFrameTest, SystemMenuListsTheCategoriesAndCopiesTheMenus) {
+    Start();
+    QMenu* system = frame->SystemMenu();
+    Q_EMIT system->aboutToShow();
+    QAction* work = FindAction(system, kFirstSystemCategoryId + 2);
+    ASSERT_NE(work, nullptr);
+    EXPECT_EQ(work->text(), QStringLiteral("Work"));
+    work->trigger();
+    EXPECT_EQ(model->CurrentCategoryIndex(), 2);
+
+    QAction* help = FindAction(system, IdHelpTaskbarIcon);
+    ASSERT_NE(help, nullptr) << "the menus are copied into the system menu";
+    help->trigger();
+    ASSERT_EQ(tp.prompter.messages.size(), 1u);
+    EXPECT_EQ(tp.prompter.messages[0].caption, "HOW to USE the TASKBAR ICON");
+}
+
 } // namespace
