@@ -80,6 +80,9 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::Start(const StartupState& state) {
     trayAvailable_ = tray_->Add();
+    // With a tray icon to reach it, the window is a tool window without a
+    // taskbar entry; without one it keeps its entry.
+    setWindowFlag(Qt::Tool, trayAvailable_);
     ApplyFirstDisplayChoice(model_);
     // The reader shows the start category as soon as it is read (RepaintNow),
     // so the window appears while the other categories are still loading.
