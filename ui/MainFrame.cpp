@@ -149,7 +149,7 @@ void CMainFrame::SetFrameRect(const Rect& rect) {
     programRect_ = rect;
     programGeometryTime_.start();
     geometry_.SetGeometry(rect);
-    const bool wasSuspended = view_ && view_->LayoutRunning();
+    // The resize this causes is the program's own: no layout runs from it.
     if (view_)
         view_->SuspendLayout(true);
     // move() places the outer frame (the window manager keeps the client's
@@ -158,7 +158,6 @@ void CMainFrame::SetFrameRect(const Rect& rect) {
     resize(std::max(1, rect.w - f.left() - f.right()), std::max(1, rect.h - f.top() - f.bottom()));
     if (view_)
         view_->SuspendLayout(false);
-    (void)wasSuspended;
 }
 
 void CMainFrame::ResizeFromLayout(int w, int h) {
