@@ -6,6 +6,7 @@
 #include "config/LoadConfiguration.h"
 #include "model/Model.h"
 #include "model/Text.h"
+#include "platform/posix/InertServices.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -106,22 +107,6 @@ class NoShortcuts : public ShortcutReader {
     std::optional<ShortcutInfo> Read(const std::string&) const override { return std::nullopt; }
 };
 
-class NoSound : public SoundPlayer {
-  public:
-    bool Play(const std::string&, bool) override { return true; }
-    void Stop() override {}
-};
-
-class NoShell : public Shell {
-  public:
-    int Execute(const LaunchRequest&) override { return ShellResult::Generic; }
-    int Open(const LaunchRequest&) override { return ShellResult::Generic; }
-    std::string FindProgram(const std::string&) const override { return ""; }
-    bool ShowItems(const std::string&) override { return false; }
-    void SetCurrentDirectory(const std::string&) override {}
-    std::string DefaultWebBrowser() const override { return ""; }
-    void ReapChildren() override {}
-};
 
 struct FuzzPlatform {
     MemoryFileSystem fs;
@@ -130,8 +115,8 @@ struct FuzzPlatform {
     CountingPrompter prompter;
     SomeIcons icons;
     NoShortcuts shortcuts;
-    NoSound sound;
-    NoShell shell;
+    SilentSoundPlayer sound;
+    NoLaunchShell shell;
     Platform platform{fs, profile, clock, prompter, icons, shortcuts, sound, shell};
 };
 

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/posix/DesktopEntryReader.h"
 #include "platform/posix/IconFileSource.h"
+#include "platform/posix/InertServices.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/SystemClock.h"
 
@@ -51,24 +52,6 @@ public:
 private:
     std::map<std::string, std::string> strings_;
     std::map<std::string, int> ints_;
-};
-
-class SilentSoundPlayer : public SoundPlayer {
-public:
-    bool Play(const std::string&, bool) override { return true; }
-    void Stop() override {}
-};
-
-// The tool launches nothing.
-class NoLaunchShell : public Shell {
-public:
-    int Execute(const LaunchRequest&) override { return ShellResult::Generic; }
-    int Open(const LaunchRequest&) override { return ShellResult::Generic; }
-    std::string FindProgram(const std::string&) const override { return ""; }
-    bool ShowItems(const std::string&) override { return false; }
-    void SetCurrentDirectory(const std::string&) override {}
-    std::string DefaultWebBrowser() const override { return ""; }
-    void ReapChildren() override {}
 };
 
 class CfgIconSource : public IconFileSource {
