@@ -13,6 +13,7 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixShell.h"
 #include "platform/posix/SystemClock.h"
+#include "platform/qt/FileManagerItems.h"
 #include "platform/qt/QtIconSource.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSoundPlayer.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     DesktopEntryReader shortcuts;
     QtSoundPlayer sound;
     PosixShell shell;
+    shell.SetItemRevealer(&ShowItemsInFileManager);
     Platform platform{fs, profile, clock, prompter, icons, shortcuts, sound, shell};
 
     CModel model(platform);

@@ -29,6 +29,9 @@ void QtClockActions::Tick() {
     // launch's error message), so a minute that comes meanwhile still chimes,
     // launches and shows its own alarms; the tick guards against running a
     // minute twice.
+    // Programs the user started and closed are reaped here too, not only at
+    // the next launch.
+    model_.platform.shell.ReapChildren();
     timer_->start(tick_.OnMinuteTimer() ? CClockTick::kMinuteInterval
                                         : CClockTick::kSecondInterval);
     timer_->start(tick_.OnTimer());
