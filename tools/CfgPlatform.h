@@ -13,7 +13,7 @@
 // Writes every message as one line "caption: text" to a stream and counts
 // them; nothing is asked of a user.
 class StreamPrompter : public Prompter {
-public:
+  public:
     explicit StreamPrompter(std::FILE* stream) : stream_(stream) {}
     int MessageCount() const { return count_; }
 
@@ -30,7 +30,7 @@ public:
         return std::nullopt;
     }
 
-private:
+  private:
     std::FILE* stream_;
     int count_ = 0;
 };
@@ -41,7 +41,7 @@ std::string MessageLine(const std::string& caption, const std::string& text);
 // Profile values live only as long as the process: the tool never touches
 // the program's own.
 class MemoryProfile : public Profile {
-public:
+  public:
     std::string GetString(const std::string& key, const std::string& fallback) const override;
     int GetInt(const std::string& key, int fallback) const override;
     void SetString(const std::string& key, const std::string& value) override {
@@ -49,13 +49,13 @@ public:
     }
     void SetInt(const std::string& key, int value) override { ints_[key] = value; }
 
-private:
+  private:
     std::map<std::string, std::string> strings_;
     std::map<std::string, int> ints_;
 };
 
 class CfgIconSource : public IconFileSource {
-public:
+  public:
     bool HasDocumentIcon(const std::string&) const override { return true; }
 };
 

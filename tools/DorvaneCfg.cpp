@@ -4,7 +4,9 @@
 #include "config/ConfigWriter.h"
 #include "config/LoadConfiguration.h"
 #include "model/Model.h"
+#include "model/Startup.h"
 #include "tools/CfgPlatform.h"
+#include "tools/ConfigSummary.h"
 
 #include <cstdio>
 #include <cstring>
@@ -16,13 +18,22 @@ constexpr int kClean = 0;
 constexpr int kMessagesShown = 1;
 constexpr int kUsageOrFileError = 2;
 
+constexpr const char* kUsage =
+    "usage: dorvane-cfg rewrite SOURCE.cfg DEST.cfg\n"
+    "       dorvane-cfg list SOURCE.cfg\n"
+    "       dorvane-cfg --help | --version\n"
+    "\n"
+    "Both commands load SOURCE as Dorvane loads its configuration at start;\n"
+    "each message the load shows is printed to standard error as\n"
+    "\"caption: text\".\n"
+    "  rewrite  writes the configuration to DEST in the current format\n"
+    "  list     prints its categories and buttons, Favorites, scheduled\n"
+    "           launches, alarms and changed sounds\n"
+    "\n"
+    "Exit status: 0 no message, 1 messages shown, 2 usage or file error.\n";
+
 int Usage() {
-    std::fputs("usage: dorvane-cfg rewrite SOURCE.cfg DEST.cfg\n"
-               "  Loads SOURCE as Dorvane loads its configuration at start and writes it\n"
-               "  to DEST in the current format. Each message the load shows is printed\n"
-               "  as \"caption: text\". Exit status: 0 no message, 1 messages shown,\n"
-               "  2 usage or file error.\n",
-               stderr);
+    std::fputs(kUsage, stderr);
     return kUsageOrFileError;
 }
 
@@ -31,35 +42,64 @@ int Fail(const std::string& text) {
     return kUsageOrFileError;
 }
 
-int Rewrite(const std::string& source, const std::string& dest) {
+// Loads `source` into `model` with its settings, as the program's start does:
+// the file's folder is the program folder and its name the configuration's.
+// False (after a message) when it is no readable NAME.cfg file.
+bool LoadSource(const std::string& source, CfgPlatform& cfg, CModel& model) {
     const std::string extension = ".cfg";
     const size_t slash = source.rfind('/');
     const std::string fileName = slash == std::string::npos ? source : source.substr(slash + 1);
     if (fileName.size() <= extension.size() ||
         fileName.compare(fileName.size() - extension.size(), extension.size(), extension) != 0)
-        return Fail("the source must be a file named NAME.cfg: " + source);
+        return Fail("the source must be a file named NAME.cfg: " + source), false;
 
-    CfgPlatform cfg(stderr);
     std::string bytes;
     if (cfg.fs.IsFolder(source) || !cfg.fs.ReadFile(source, bytes))
-        return Fail("cannot read " + source);
+        return Fail("cannot read " + source), false;
 
-    CModel model(cfg.platform);
     model.programFolder = slash == std::string::npos ? cfg.fs.CurrentDirectory()
                           : slash == 0               ? "/"
                                                      : source.substr(0, slash);
     model.configName = fileName.substr(0, fileName.size() - extension.size());
     LoadConfiguration(model, true);
+    return true;
+}
 
+int Rewrite(const std::string& source, const std::string& dest) {
+    CfgPlatform cfg(stderr);
+    CModel model(cfg.platform);
+    if (!LoadSource(source, cfg, model))
+        return kUsageOrFileError;
     if (!cfg.fs.WriteFileAtomic(dest, ConfigurationText(model)))
         return Fail("cannot write " + dest);
+    return cfg.prompter.MessageCount() > 0 ? kMessagesShown : kClean;
+}
+
+int List(const std::string& source) {
+    CfgPlatform cfg(stderr);
+    CModel model(cfg.platform);
+    if (!LoadSource(source, cfg, model))
+        return kUsageOrFileError;
+    std::fputs(ConfigSummary(model).c_str(), stdout);
+    if (std::fflush(stdout) != 0)
+        return Fail("cannot write the summary");
     return cfg.prompter.MessageCount() > 0 ? kMessagesShown : kClean;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return kClean;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("dorvane-cfg %d.0\n", kProgramVersion);
+        return kClean;
+    }
     if (argc == 4 && std::strcmp(argv[1], "rewrite") == 0)
         return Rewrite(argv[2], argv[3]);
+    if (argc == 3 && std::strcmp(argv[1], "list") == 0)
+        return List(argv[2]);
     return Usage();
 }

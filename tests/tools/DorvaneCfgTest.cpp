@@ -102,3 +102,20 @@ TEST(DorvaneCfg, UsageAndFileErrorsGiveStatusTwo) {
         EXPECT_FALSE(std::filesystem::exists(dir.File("Out.cfg")));
     }
 }
+
+TEST(DorvaneCfg, ListPrintsTheSummaryAndReportsTheLoadsMessages) {
+    TempDir dir;
+    dir.Write("Mine.cfg", "DORVANE CONFIGURATION FILE v10.0\nBUTTONS\nCATEGORY Tools\n"
+                          "BUTTON 2 /usr/bin/env\nBOGUS line\nend\n");
+    const Result r = RunCfg(dir, "list Mine.cfg >" + dir.File("out.txt"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.errors.find("Bad Keyword: Invalid keyword in"), std::string::npos) << r.errors;
+    const std::string out = dir.Read("out.txt");
+    EXPECT_EQ(out.rfind("Configuration \"Mine\"\n", 0), 0u) << out;
+    EXPECT_NE(out.find("  1. Tools (0 buttons)"), std::string::npos) << out;
+
+    EXPECT_EQ(RunCfg(dir, "--help >/dev/null").status, 0);
+    EXPECT_EQ(RunCfg(dir, "--version >" + dir.File("v.txt")).status, 0);
+    EXPECT_EQ(dir.Read("v.txt"), "dorvane-cfg 10.0\n");
+    EXPECT_EQ(RunCfg(dir, "list").status, 2);
+}
