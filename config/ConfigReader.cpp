@@ -66,7 +66,7 @@ const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() con
     if (start == ConfigText::npos)
         return categoryLines_;
     for (size_t i = start; i < text_.LineCount(); ++i) {
-        const std::string line = Trim(text_.Line(i));
+        const std::string_view line = TrimView(text_.Line(i));
         if (line.empty())
             continue;
         if (IsSectionEnd(line, kButtonsEnd))
@@ -122,7 +122,7 @@ void ReadSettings(CModel& model, const ConfigSource& file) {
     if (start == ConfigText::npos)
         return;
     for (size_t i = start; i < text.LineCount(); ++i) {
-        const std::string line = Trim(text.Line(i));
+        const std::string_view line = TrimView(text.Line(i));
         if (line.empty())
             continue;
         if (IsSectionEnd(line, kSettingsEnd))
@@ -152,7 +152,7 @@ void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
     const ConfigText& text = file.Text();
     PendingRecord record;
     for (size_t i = start; i < text.LineCount(); ++i) {
-        const std::string line = Trim(text.Line(i));
+        const std::string_view line = TrimView(text.Line(i));
         if (line.empty())
             continue;
         if (IsSectionEnd(line, kButtonsEnd) || EqualsNoCase(LineWords(line).Next(), "CATEGORY"))
@@ -181,7 +181,7 @@ void ReadDialogParameters(CModel& model, const ConfigSource& file) {
         const size_t i = start + static_cast<size_t>(entry);
         if (i >= text.LineCount())
             return;
-        const std::string line = Trim(text.Line(i));
+        const std::string_view line = TrimView(text.Line(i));
         if (IsSectionEnd(line, kSettingsEnd))
             return;
         LineWords words(line);

@@ -20,7 +20,7 @@ ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
 
 size_t ConfigText::FindSection(std::string_view name, size_t from) const {
     for (size_t i = from; i < lines_.size(); ++i) {
-        const std::string line = Trim(lines_[i]);
+        const std::string_view line = TrimView(lines_[i]);
         if (!line.empty() && EqualsNoCase(line, name))
             return i + 1;
     }

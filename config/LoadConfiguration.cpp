@@ -43,6 +43,9 @@ void ReadAllButtons(CModel& model, const ConfigSource& file) {
 } // namespace
 
 void LoadConfiguration(CModel& model, bool withSettings) {
+    // Thousands of buttons check their paths; the files are taken as
+    // unchanged while the load runs.
+    const LookupBatch batch(model.platform.fs);
     ViewHooks& view = model.View();
     model.loading = true;
     model.loadProgress = true;

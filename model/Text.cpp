@@ -79,8 +79,18 @@ std::string TrimRight(std::string_view s) {
     return std::string(s.substr(0, e));
 }
 
+std::string_view TrimView(std::string_view s) {
+    size_t b = 0;
+    size_t e = s.size();
+    while (b < e && IsSpace(s[b]))
+        ++b;
+    while (e > b && IsSpace(s[e - 1]))
+        --e;
+    return s.substr(b, e - b);
+}
+
 std::string Trim(std::string_view s) {
-    return TrimLeft(TrimRight(s));
+    return std::string(TrimView(s));
 }
 
 int ParseInt(std::string_view word) {

@@ -13,6 +13,8 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 int CompareNoCase(std::string_view a, std::string_view b);
 bool ContainsNoCase(std::string_view haystack, std::string_view needle);
 std::string Trim(std::string_view s);
+// The same without a copy: a view into `s`.
+std::string_view TrimView(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
 // Integer of a word as sscanf("%d") reads it: optional sign and digits after
@@ -24,13 +26,13 @@ std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 // Splits configuration-file lines: the first word is taken off with the
 // space after it, and the remaining text is trimmed at its start.
 class LineWords {
-public:
+  public:
     explicit LineWords(std::string_view line);
     std::string Next();
     int NextInt() { return ParseInt(Next()); }
     // Everything not yet taken, trimmed at both ends.
     std::string Rest() const;
 
-private:
+  private:
     std::string rest_;
 };

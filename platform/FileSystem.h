@@ -15,7 +15,7 @@ struct FileEntry {
 // platform's own form; the real implementation lives in platform/posix, tests
 // use a temporary folder or an in-memory fake.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // The first match of a search for `pattern`: a path whose last component
@@ -42,6 +42,25 @@ public:
     virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;
+    // A batch of look-ups, such as a configuration load, which checks thousands
+    // of paths: while one runs, answers about paths (exists, folder, program)
+    // may be cached, the files being taken as unchanged until it ends. Batches
+    // nest.
+    virtual void BeginLookupBatch() {}
+    virtual void EndLookupBatch() {}
+
     // Renames a file; refuses (false) when `to` exists and is another file.
     virtual bool Rename(const std::string& from, const std::string& to) = 0;
+};
+
+// Runs a lookup batch for the lifetime of the object.
+class LookupBatch {
+  public:
+    explicit LookupBatch(FileSystem& fs) : fs_(fs) { fs_.BeginLookupBatch(); }
+    ~LookupBatch() { fs_.EndLookupBatch(); }
+    LookupBatch(const LookupBatch&) = delete;
+    LookupBatch& operator=(const LookupBatch&) = delete;
+
+  private:
+    FileSystem& fs_;
 };

@@ -88,12 +88,36 @@ void SyncFolderOf(const std::string& path) {
 
 } // namespace
 
+void PosixFileSystem::BeginLookupBatch() {
+    ++batchDepth_;
+}
+
+void PosixFileSystem::EndLookupBatch() {
+    if (batchDepth_ > 0 && --batchDepth_ == 0) {
+        statCache_.clear();
+        programCache_.clear();
+    }
+}
+
+bool PosixFileSystem::Stat(const std::string& path, struct stat& st) const {
+    if (batchDepth_ == 0)
+        return ::stat(path.c_str(), &st) == 0;
+    auto it = statCache_.find(path);
+    if (it == statCache_.end()) {
+        CachedStat entry;
+        entry.found = ::stat(path.c_str(), &entry.st) == 0;
+        it = statCache_.emplace(path, entry).first;
+    }
+    st = it->second.st;
+    return it->second.found;
+}
+
 std::optional<FileEntry> PosixFileSystem::FindFirst(const std::string& pattern) const {
     if (pattern.empty())
         return std::nullopt;
     if (!HasWildcard(pattern)) {
         struct stat st {};
-        if (::stat(pattern.c_str(), &st) != 0)
+        if (!Stat(pattern, st))
             return std::nullopt;
         std::string folder, name;
         SplitPath(pattern, folder, name);
@@ -132,12 +156,22 @@ std::vector<FileEntry> PosixFileSystem::FindAll(const std::string& pattern) cons
 }
 
 bool PosixFileSystem::IsFolder(const std::string& path) const {
-    return !path.empty() && StatIsFolder(path);
+    struct stat st {};
+    return !path.empty() && Stat(path, st) && S_ISDIR(st.st_mode);
 }
 
 bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
+    if (batchDepth_ == 0)
+        return ReadIsExecutableProgram(path);
+    auto it = programCache_.find(path);
+    if (it == programCache_.end())
+        it = programCache_.emplace(path, ReadIsExecutableProgram(path)).first;
+    return it->second;
+}
+
+bool PosixFileSystem::ReadIsExecutableProgram(const std::string& path) const {
     struct stat st {};
-    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+    if (path.empty() || !Stat(path, st) || !S_ISREG(st.st_mode) ||
         (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0)
         return false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

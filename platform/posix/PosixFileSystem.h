@@ -3,6 +3,9 @@
 #include "platform/FileSystem.h"
 
 #include <chrono>
+#include <unordered_map>
+
+#include <sys/stat.h>
 
 // The file system of this machine, through POSIX calls. Names are bytes:
 // nothing is converted or skipped for not being UTF-8.
@@ -21,9 +24,23 @@ class PosixFileSystem : public FileSystem {
     bool CreateFolder(const std::string& path) override;
     bool DeleteFile(const std::string& path) override;
     bool Rename(const std::string& from, const std::string& to) override;
+    void BeginLookupBatch() override;
+    void EndLookupBatch() override;
 
   private:
+    struct CachedStat {
+        bool found = false;
+        struct stat st {};
+    };
+
     static std::vector<std::string> ReadDriveRoots();
+    // stat(), answered from the batch's cache while a batch runs.
+    bool Stat(const std::string& path, struct stat& st) const;
+    bool ReadIsExecutableProgram(const std::string& path) const;
+
+    int batchDepth_ = 0;
+    mutable std::unordered_map<std::string, CachedStat> statCache_;
+    mutable std::unordered_map<std::string, bool> programCache_;
 
     mutable std::vector<std::string> roots_;
     mutable std::chrono::steady_clock::time_point rootsTime_;

@@ -161,3 +161,25 @@ TEST_F(PosixFileSystemTest, DriveRootsAreFoldersListedOnce) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PosixFileSystemTest, LookupsAreCachedOnlyWhileABatchRuns) {
+    const std::string tool = dir_.File("tool");
+    {
+        const LookupBatch batch(fs_);
+        EXPECT_FALSE(fs_.FindFirst(tool).has_value());
+        EXPECT_FALSE(fs_.IsExecutableProgram(tool));
+        dir_.Write("tool", "#!/bin/sh\n");
+        chmod(tool.c_str(), 0755);
+        // Inside the batch the first answers stand.
+        EXPECT_FALSE(fs_.FindFirst(tool).has_value());
+        EXPECT_FALSE(fs_.IsExecutableProgram(tool));
+    }
+    // Afterwards nothing stale remains.
+    EXPECT_TRUE(fs_.FindFirst(tool).has_value());
+    EXPECT_TRUE(fs_.IsExecutableProgram(tool));
+    EXPECT_FALSE(fs_.IsFolder(tool));
+}
+
+} // namespace
