@@ -12,7 +12,7 @@ class FileSystem;
 // A configuration file as one load sees it: read once, then scanned by every
 // section reader. An unreadable or missing file reads as one without sections.
 class ConfigSource {
-public:
+  public:
     ConfigSource() = default;
     ConfigSource(std::string path, bool readable, std::string bytes);
     static ConfigSource Read(const FileSystem& fs, const std::string& path);
@@ -30,7 +30,7 @@ public:
     };
     const std::vector<CategoryLine>& CategoryLines() const;
 
-private:
+  private:
     std::string path_;
     bool readable_ = false;
     ConfigText text_;

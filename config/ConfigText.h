@@ -8,7 +8,7 @@
 // A configuration file read into memory once per load. Section readers scan
 // this copy; lines end at LF and a CR before it is dropped.
 class ConfigText {
-public:
+  public:
     ConfigText() = default;
     explicit ConfigText(std::string bytes);
 
@@ -22,7 +22,7 @@ public:
 
     static constexpr size_t npos = static_cast<size_t>(-1);
 
-private:
+  private:
     std::string bytes_;
     std::vector<std::string_view> lines_;
 };

@@ -107,7 +107,6 @@ class NoShortcuts : public ShortcutReader {
     std::optional<ShortcutInfo> Read(const std::string&) const override { return std::nullopt; }
 };
 
-
 struct FuzzPlatform {
     MemoryFileSystem fs;
     NoProfile profile;

@@ -6,11 +6,11 @@
 // it into pixels (program icons by role, icons taken from files, or the
 // desktop's icon for a document).
 enum class IconRole {
-    None,          // not decided yet
-    Default,       // the program's default button icon
+    None,    // not decided yet
+    Default, // the program's default button icon
     Folder,
-    Url,           // internet address
-    Drive,         // a lettered drive: see ButtonIcon::driveLetter
+    Url,   // internet address
+    Drive, // a lettered drive: see ButtonIcon::driveLetter
     GenericDrive,
     ControlPanel,
     DialUpNetworking,
@@ -19,8 +19,8 @@ enum class IconRole {
     WindowsFolder,
     StartMenuFolder,
     StartUpFolder,
-    File,          // icon `index` of `file`
-    Document,      // the desktop's icon for the document `file`
+    File,     // icon `index` of `file`
+    Document, // the desktop's icon for the document `file`
 };
 
 struct ButtonIcon {

@@ -11,7 +11,7 @@ inline constexpr int kSlotsPerCategory = 100;
 
 // One named category of 100 button slots; it owns its buttons.
 class CCategory {
-public:
+  public:
     // Categories are made by CModel::CreateCategory, which stores them.
     explicit CCategory(const std::string& name);
     virtual ~CCategory();
@@ -27,7 +27,7 @@ public:
     // Takes the button out of the slot without destroying it.
     std::unique_ptr<CButtonDef> TakeSlot(int slot);
 
-private:
+  private:
     std::string name_;
     std::array<std::unique_ptr<CButtonDef>, kSlotsPerCategory> slots_;
 };

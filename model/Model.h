@@ -42,7 +42,7 @@ struct StartFolders {
 // The whole configuration in memory and the state beside it. The program owns
 // one; tests build a fresh one each. Nothing here is global.
 class CModel {
-public:
+  public:
     CModel(Platform& platform, ViewHooks* view = nullptr);
     ~CModel();
     CModel(const CModel&) = delete;
@@ -117,8 +117,8 @@ public:
     bool loadProgress = false;
     int loadedCategories = 0;
     bool writing = false;
-    bool closing = false;  // the main window is closing
-    bool modal = false;    // a message box or modal dialog of the program is up
+    bool closing = false; // the main window is closing
+    bool modal = false;   // a message box or modal dialog of the program is up
     std::string configName = "Buttons";
     std::string programFolder;
     StartFolders folders;
@@ -135,7 +135,7 @@ public:
     CActionSounds sounds;
     CChangeLog changes;
 
-private:
+  private:
     std::array<std::unique_ptr<CCategory>, kMaxCategories> categories_;
     int currentCategory_ = 0;
     std::array<DialogParams, kDialogEntries> dialogParams_;

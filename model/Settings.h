@@ -60,11 +60,11 @@ enum class SettingType { Int, Bool, String };
 struct SettingDef {
     const char* key;
     SettingType type;
-    int defaultValue;   // Int and Bool
-    bool ranged;        // Int only
+    int defaultValue; // Int and Bool
+    bool ranged;      // Int only
     int minValue;
     int maxValue;
-    int resetValue;     // the value an out-of-range read takes
+    int resetValue; // the value an out-of-range read takes
     int CSettings::*intField = nullptr;
     bool CSettings::*boolField = nullptr;
     std::string CSettings::*stringField = nullptr;

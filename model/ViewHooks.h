@@ -5,7 +5,7 @@
 // What core operations ask of the window. The Qt view implements it; until a
 // window exists (and in tests) the default implementation does nothing.
 class ViewHooks {
-public:
+  public:
     virtual ~ViewHooks() = default;
     virtual void RefreshCaption() {}
     // A caption set directly, such as the text shown while a file loads.

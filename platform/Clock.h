@@ -15,7 +15,7 @@ struct LocalDateTime {
 
 // Time as the program sees it; tests set it.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
 };

@@ -5,7 +5,7 @@
 // What the core needs to know about icons in files; turning them into pixels
 // is the widgets' work.
 class IconSource {
-public:
+  public:
     virtual ~IconSource() = default;
     // How many icons `file` holds: images of an .ico, icon groups of a PE
     // .exe/.dll/.icl, 1 for a .png/.svg/.xpm picture; 0 when none or unreadable.

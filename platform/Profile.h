@@ -5,7 +5,7 @@
 // The small per-user key-value store that outlives the process: the last
 // configuration's name, the program folder and the first-use flag.
 class Profile {
-public:
+  public:
     virtual ~Profile() = default;
     virtual std::string GetString(const std::string& key, const std::string& fallback) const = 0;
     virtual int GetInt(const std::string& key, int fallback) const = 0;

@@ -29,13 +29,12 @@ struct FileDialogResult {
 // Message boxes and the small standard dialogs. The Qt implementation shows
 // real dialogs; tests script the answers and record every message.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
                               MsgButtons buttons) = 0;
-    virtual std::optional<std::string> AskText(const std::string& caption,
-                                               const std::string& prompt,
-                                               const std::string& initial) = 0;
+    virtual std::optional<std::string>
+    AskText(const std::string& caption, const std::string& prompt, const std::string& initial) = 0;
     virtual FileDialogResult ChooseFiles(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                     const std::string& startFolder) = 0;

@@ -15,7 +15,7 @@ struct ShortcutInfo {
 };
 
 class ShortcutReader {
-public:
+  public:
     virtual ~ShortcutReader() = default;
     // nullopt when the file is missing, unreadable or not a usable shortcut.
     virtual std::optional<ShortcutInfo> Read(const std::string& path) const = 0;

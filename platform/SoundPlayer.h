@@ -4,7 +4,7 @@
 
 // Plays .wav files. Without an audio device playing is silent, never an error.
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     // Plays `file`; a synchronous play returns when the sound has ended (at
     // most the sound's length). False when the file cannot be played.

@@ -124,9 +124,8 @@ std::string PendingPrompt(const CModel& model) {
 
 std::string CaptionText(const CModel& model) {
     if (model.loading)
-        return model.loadProgress
-                   ? LoadingCaption(model.loadedCategories, model.CategoryCount())
-                   : LoadingCaption(kMaxCategories, kMaxCategories);
+        return model.loadProgress ? LoadingCaption(model.loadedCategories, model.CategoryCount())
+                                  : LoadingCaption(kMaxCategories, kMaxCategories);
     const CCategory* category = model.CurrentCategory();
     const std::string categoryName = category ? category->Name() : std::string();
     if (model.editState.PendingOperation())

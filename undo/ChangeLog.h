@@ -11,7 +11,7 @@ class CButtonDef;
 // One elementary step of a change: enough to reverse it on one slot or on the
 // category table.
 class CChangeEntry {
-public:
+  public:
     CChangeEntry(int slot, int category, std::unique_ptr<CButtonDef> saved,
                  std::string description);
     virtual ~CChangeEntry();
@@ -24,7 +24,7 @@ public:
 
 // One logged change: a description and the steps that reverse it.
 class CChange {
-public:
+  public:
     CChange();
     virtual ~CChange();
 
@@ -42,7 +42,7 @@ public:
 // first. Nothing is recorded while `recording` is off (while loading and while
 // the Undo Changes dialog is open).
 class CChangeLog {
-public:
+  public:
     CChangeLog();
     ~CChangeLog();
     CChangeLog(const CChangeLog&) = delete;
@@ -61,6 +61,6 @@ public:
     // Deletes every change, newest first.
     void Clear();
 
-private:
+  private:
     CChange* current_ = nullptr;
 };

@@ -161,7 +161,7 @@ BENCHMARK(AtomicSave)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     std::map<std::string, double> seconds;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)

@@ -7,13 +7,13 @@
 // the command-line companion and the fuzzer. Sounds are silent and nothing is
 // ever launched.
 class SilentSoundPlayer : public SoundPlayer {
-public:
+  public:
     bool Play(const std::string&, bool) override { return true; }
     void Stop() override {}
 };
 
 class NoLaunchShell : public Shell {
-public:
+  public:
     int Execute(const LaunchRequest&) override { return ShellResult::Generic; }
     int Open(const LaunchRequest&) override { return ShellResult::Generic; }
     std::string FindProgram(const std::string&) const override { return ""; }

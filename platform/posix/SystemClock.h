@@ -4,6 +4,6 @@
 
 // The machine's local time.
 class SystemClock : public Clock {
-public:
+  public:
     LocalDateTime Now() const override;
 };

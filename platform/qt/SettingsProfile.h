@@ -7,13 +7,13 @@
 // The per-user profile in QSettings: organisation "Ombrell", application
 // "Dorvane", group "Settings".
 class SettingsProfile : public Profile {
-public:
+  public:
     SettingsProfile();
     std::string GetString(const std::string& key, const std::string& fallback) const override;
     int GetInt(const std::string& key, int fallback) const override;
     void SetString(const std::string& key, const std::string& value) override;
     void SetInt(const std::string& key, int value) override;
 
-private:
+  private:
     mutable QSettings settings_;
 };

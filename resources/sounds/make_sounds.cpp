@@ -13,11 +13,11 @@ constexpr int kRate = 22050;
 constexpr double kPi = 3.14159265358979323846;
 
 struct Tone {
-    double freq;     // Hz; 0 is silence
-    int ms;          // duration
-    double level;    // 0..1
-    double glide;    // frequency at the end (0: no glide)
-    bool bell;       // decaying partials instead of a flat tone
+    double freq;  // Hz; 0 is silence
+    int ms;       // duration
+    double level; // 0..1
+    double glide; // frequency at the end (0: no glide)
+    bool bell;    // decaying partials instead of a flat tone
 };
 
 struct Sound {
@@ -37,8 +37,10 @@ void AppendTone(std::vector<int16_t>& out, const Tone& t) {
         if (t.freq > 0) {
             if (t.bell) {
                 const double decay = std::exp(-4.0 * pos);
-                v = decay * (std::sin(phase) + 0.5 * std::sin(2.76 * phase) +
-                             0.25 * std::sin(5.4 * phase)) / 1.75;
+                v = decay *
+                    (std::sin(phase) + 0.5 * std::sin(2.76 * phase) +
+                     0.25 * std::sin(5.4 * phase)) /
+                    1.75;
             } else {
                 v = std::sin(phase) * 0.8 + std::sin(3 * phase) * 0.2;
             }
@@ -92,25 +94,40 @@ const std::vector<Sound>& Sounds() {
         {"DV_Button_Click.wav", {{1800, 18, 0.4, 900, false}}},
         {"DV_Beep_High.wav", {{1320, 80, 0.4, 0, false}}},
         {"DV_Beep_Low.wav", {{440, 80, 0.4, 0, false}}},
-        {"DV_Add.wav", {{660, 60, 0.5, 0, false}, {880, 60, 0.5, 0, false}, {1100, 80, 0.5, 0, false}}},
+        {"DV_Add.wav",
+         {{660, 60, 0.5, 0, false}, {880, 60, 0.5, 0, false}, {1100, 80, 0.5, 0, false}}},
         {"DV_Delete.wav", {{700, 120, 0.5, 300, false}}},
         {"DV_Copy_1.wav", {{988, 70, 0.45, 0, false}}},
-        {"DV_Copy_2.wav", {{988, 50, 0.45, 0, false}, {0, 30, 0, 0, false}, {1319, 80, 0.45, 0, false}}},
+        {"DV_Copy_2.wav",
+         {{988, 50, 0.45, 0, false}, {0, 30, 0, 0, false}, {1319, 80, 0.45, 0, false}}},
         {"DV_Move_1.wav", {{600, 90, 0.45, 800, false}}},
         {"DV_Move_2.wav", {{800, 90, 0.45, 600, false}}},
         {"DV_Copy_Icon_1.wav", {{1568, 50, 0.35, 0, false}}},
         {"DV_Copy_Icon_2.wav", {{1568, 40, 0.35, 0, false}, {2093, 60, 0.35, 0, false}}},
-        {"DV_Shift_Right.wav", {{500, 40, 0.4, 0, false}, {630, 40, 0.4, 0, false}, {750, 60, 0.4, 0, false}}},
-        {"DV_Shift_Left.wav", {{750, 40, 0.4, 0, false}, {630, 40, 0.4, 0, false}, {500, 60, 0.4, 0, false}}},
+        {"DV_Shift_Right.wav",
+         {{500, 40, 0.4, 0, false}, {630, 40, 0.4, 0, false}, {750, 60, 0.4, 0, false}}},
+        {"DV_Shift_Left.wav",
+         {{750, 40, 0.4, 0, false}, {630, 40, 0.4, 0, false}, {500, 60, 0.4, 0, false}}},
         {"DV_Add_To_Favorites.wav", {{880, 70, 0.45, 0, true}, {1175, 160, 0.45, 0, true}}},
         {"DV_Properties.wav", {{1047, 50, 0.35, 0, false}, {784, 60, 0.35, 0, false}}},
         {"DV_Pop.wav", {{400, 40, 0.6, 1400, false}}},
         {"DV_Alarm.wav",
-         {{1760, 120, 0.5, 0, false}, {0, 60, 0, 0, false}, {1760, 120, 0.5, 0, false},
-          {0, 60, 0, 0, false}, {1760, 120, 0.5, 0, false}, {0, 200, 0, 0, false},
-          {1760, 120, 0.5, 0, false}, {0, 60, 0, 0, false}, {1760, 120, 0.5, 0, false}}},
-        {"DV_Quarter_Hour_Chime.wav", {{659, 350, 0.5, 0, true}, {523, 350, 0.5, 0, true}, {587, 350, 0.5, 0, true}, {392, 700, 0.5, 0, true}}},
-        {"DV_Hour_Chime.wav", {{392, 900, 0.6, 0, true}, {392, 900, 0.6, 0, true}, {392, 1200, 0.6, 0, true}}},
+         {{1760, 120, 0.5, 0, false},
+          {0, 60, 0, 0, false},
+          {1760, 120, 0.5, 0, false},
+          {0, 60, 0, 0, false},
+          {1760, 120, 0.5, 0, false},
+          {0, 200, 0, 0, false},
+          {1760, 120, 0.5, 0, false},
+          {0, 60, 0, 0, false},
+          {1760, 120, 0.5, 0, false}}},
+        {"DV_Quarter_Hour_Chime.wav",
+         {{659, 350, 0.5, 0, true},
+          {523, 350, 0.5, 0, true},
+          {587, 350, 0.5, 0, true},
+          {392, 700, 0.5, 0, true}}},
+        {"DV_Hour_Chime.wav",
+         {{392, 900, 0.6, 0, true}, {392, 900, 0.6, 0, true}, {392, 1200, 0.6, 0, true}}},
     };
     return sounds;
 }

@@ -22,7 +22,7 @@ inline std::string CrLf(const std::vector<std::string>& lines) {
 // A model whose program folder is a fresh temporary folder, on a clock set to
 // Saturday 15 June 2024, 10:00.
 class ConfigTest : public ::testing::Test {
-protected:
+  protected:
     ConfigTest() {
         model.programFolder = dir.Path();
         tp.clock.now = {2024, 6, 15, 10, 0, 0, 6};

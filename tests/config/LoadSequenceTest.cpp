@@ -7,7 +7,7 @@ namespace {
 // Records what the window is asked to do while a configuration loads, with
 // the state of the model at that moment.
 class LoadWatcher : public ViewHooks {
-public:
+  public:
     explicit LoadWatcher(CModel& model) : model_(model) {}
 
     std::vector<std::string> calls;
@@ -36,7 +36,7 @@ public:
     void ApplyWindowSettings() override { calls.push_back("window"); }
     void RebuildFavoritesMenu() override { calls.push_back("favorites"); }
 
-private:
+  private:
     CModel& model_;
 };
 

@@ -7,7 +7,7 @@
 namespace {
 
 class CategoryTable : public ::testing::Test {
-protected:
+  protected:
     TestPlatform tp;
     CModel model{tp.platform};
 

@@ -5,7 +5,7 @@
 // The real file system whose atomic writes fail once `writeLimit` bytes are
 // written (a full disk, a dying device); -1 lets every write through.
 class FailingFileSystem : public PosixFileSystem {
-public:
+  public:
     long long writeLimit = -1;
     int writes = 0;
 

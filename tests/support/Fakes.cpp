@@ -35,8 +35,7 @@ FileDialogResult ScriptedPrompter::ChooseFiles(const FileDialogRequest& request)
     return f;
 }
 
-std::optional<std::string> ScriptedPrompter::ChooseFolder(const std::string&,
-                                                          const std::string&) {
+std::optional<std::string> ScriptedPrompter::ChooseFolder(const std::string&, const std::string&) {
     if (folders.empty())
         return std::nullopt;
     auto f = folders.front();

@@ -9,7 +9,7 @@
 
 // A clock the test sets.
 class FakeClock : public Clock {
-public:
+  public:
     LocalDateTime now;
     LocalDateTime Now() const override { return now; }
 };
@@ -24,7 +24,7 @@ struct RecordedMessage {
 
 // Answers from a script and records every message.
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     std::vector<RecordedMessage> messages;
     std::deque<MsgAnswer> answers; // used in order; Ok/Yes when empty
     std::deque<std::optional<std::string>> texts;
@@ -42,7 +42,7 @@ public:
 };
 
 class FakeProfile : public Profile {
-public:
+  public:
     std::map<std::string, std::string> strings;
     std::map<std::string, int> ints;
     std::string GetString(const std::string& key, const std::string& fallback) const override;
@@ -55,7 +55,7 @@ public:
 
 // Icon counts by file name; unknown files hold none.
 class FakeIconSource : public IconSource {
-public:
+  public:
     std::map<std::string, int> counts;
     bool documentIcons = true;
     int IconCount(const std::string& file) const override;
@@ -63,13 +63,13 @@ public:
 };
 
 class FakeShortcutReader : public ShortcutReader {
-public:
+  public:
     std::map<std::string, ShortcutInfo> shortcuts;
     std::optional<ShortcutInfo> Read(const std::string& path) const override;
 };
 
 class FakeSoundPlayer : public SoundPlayer {
-public:
+  public:
     struct Play_ {
         std::string file;
         bool synchronous;
@@ -83,7 +83,7 @@ public:
 };
 
 class FakeShell : public Shell {
-public:
+  public:
     struct Call {
         bool execute; // false: handed to the opener
         LaunchRequest request;
@@ -100,8 +100,8 @@ public:
         return result;
     }
     std::string FindProgram(const std::string& program) const override;
-    std::vector<std::string> shownItems; // ShowItems requests
-    bool fileManager = true;             // ShowItems answers this
+    std::vector<std::string> shownItems;  // ShowItems requests
+    bool fileManager = true;              // ShowItems answers this
     std::vector<std::string> directories; // SetCurrentDirectory calls
     std::string webBrowser;               // DefaultWebBrowser answers this
     int reaps = 0;
@@ -116,7 +116,7 @@ public:
 
 // A temporary folder removed with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -127,6 +127,6 @@ public:
     std::string Write(const std::string& name, const std::string& contents) const;
     std::string Read(const std::string& name) const;
 
-private:
+  private:
     std::string path_;
 };

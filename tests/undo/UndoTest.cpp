@@ -9,7 +9,7 @@
 namespace {
 
 class Undo : public ::testing::Test {
-protected:
+  protected:
     TestPlatform tp;
     CModel model{tp.platform};
 
