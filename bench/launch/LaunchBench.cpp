@@ -16,6 +16,7 @@
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixShell.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/TestPlatform.h"
 #include "ui/Launcher.h"
 
 extern char** environ;
@@ -101,16 +102,9 @@ BENCHMARK(BM_ShellExecute)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The launcher's own part: the click on a shell that only records.
 void BM_ClickWithoutSpawn(benchmark::State& state) {
-    PosixFileSystem fs;
-    FakeProfile profile;
-    FakeClock clock;
-    ScriptedPrompter prompter;
-    FakeIconSource icons;
-    FakeShortcutReader shortcuts;
-    FakeSoundPlayer sound;
-    FakeShell shell;
-    Platform platform{fs, profile, clock, prompter, icons, shortcuts, sound, shell};
-    CModel model(platform);
+    TestPlatform tp;
+    FakeShell& shell = tp.shell;
+    CModel model(tp.platform);
     model.CreateCategory(0, "Main");
     CButtonDef::CreateAt(model, 0, 0, "True", kProgram, "", 0, 1)->SetKind("exe");
     for (auto _ : state) {

@@ -7,28 +7,8 @@
 # Usage: drop_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-for tool in Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  [ -n "${KEEP:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-export QT_QPA_PLATFORM=xcb # a test run may have asked for offscreen
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+display_base=200
+. "$(dirname "$0")/x11-session.sh"
 
 # A one-category configuration without buttons, one row of 64-pixel buttons.
 mkdir -p "$work/folder" "$work/config/Ombrell"
@@ -47,25 +27,12 @@ chmod +x "$tool"
 dorvane=$!
 pids+=($dorvane)
 
-fail() { echo "FAIL: $*"; cat "$work/program.log"; xdotool search --name . getwindowname %@ 2>/dev/null | head -20; exit 1; }
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name 'DORVANE  ' 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window appeared"
+window=$(find_window 'DORVANE  ') || fail "no window appeared"
 
 # With text on the buttons the new button's Button Text dialog opens; Apply
 # with the text unchanged is disabled, so Escape keeps the default text.
-dialog=
-for _ in $(seq 100); do
-  dialog=$(xdotool search --onlyvisible --name '^ Button Text$' 2>/dev/null | head -1)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fail "the dropped file opened no Button Text dialog"
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+dialog=$(find_window '^ Button Text$') || fail "the dropped file opened no Button Text dialog"
+focus "$dialog"
 xdotool key Escape
 sleep 0.5
 
@@ -77,11 +44,7 @@ xdotool mousemove --window "$window" 32 $((menu + 20)) click 1
 for _ in $(seq 50); do [ -e "$work/launched" ] && break; sleep 0.1; done
 [ -e "$work/launched" ] || fail "a click on the dropped button started nothing"
 
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-xdotool key alt+F4
-for _ in $(seq 50); do kill -0 "$dorvane" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$dorvane" 2>/dev/null && fail "the program did not end on closing its window"
-wait "$dorvane" || fail "the program ended with an error"
+close_program "$dorvane"
 grep -q "^BUTTON 1 $tool"$'\r'"\$" "$work/folder/Buttons.cfg" ||
   { cat "$work/folder/Buttons.cfg"; fail "the saved configuration lacks the dropped button"; }
 echo "PASS: dropped button launched and saved"

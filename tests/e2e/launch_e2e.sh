@@ -6,28 +6,8 @@
 # Usage: launch_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-for tool in Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  [ -n "${KEEP:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=:$((300 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-export QT_QPA_PLATFORM=xcb # a test run may have asked for offscreen
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+display_base=300
+. "$(dirname "$0")/x11-session.sh"
 
 mkdir -p "$work/bin" "$work/folder" "$work/wd" "$work/program" "$work/config/Ombrell"
 # The program records each argument on a line of its own, then its folder.
@@ -58,21 +38,14 @@ printf '[Settings]\nDVFirstUse=0\nDVLastConfig=Buttons\n' >"$work/config/Ombrell
 dorvane=$!
 pids+=($dorvane)
 
-fail() { echo "FAIL: $*"; cat "$work/program.log"; exit 1; }
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name 'DORVANE  ' 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window appeared"
+window=$(find_window 'DORVANE  ') || fail "no window appeared"
 sleep 1
 
 # Slot i is 65 pixels right of slot i-1, below the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 menu=$(( HEIGHT > 120 ? 40 : 30 ))
 click() {
-  xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+  focus "$window"
   xdotool mousemove --window "$window" $((32 + 65 * $1)) $((menu + 20)) click 1
   sleep 0.7
 }
@@ -92,8 +65,5 @@ expected=$(printf '%s\n' "open $work/notes.txt" "open $work/folder" \
 [ "$(cat "$work/opened.txt" 2>/dev/null)" = "$expected" ] ||
   fail "the opener got: $(cat "$work/opened.txt" 2>/dev/null)"
 
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-xdotool key alt+F4
-for _ in $(seq 50); do kill -0 "$dorvane" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$dorvane" 2>/dev/null && fail "the program did not end on closing its window"
+close_program "$dorvane"
 echo "PASS: a program, a document, a folder and an address launched"

@@ -8,29 +8,9 @@ set -u
 program=$1
 sample=$2
 shot=${3:-}
-for tool in Xvfb openbox xdotool import; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-# A real X11 window, also when the caller runs the tests offscreen.
-export QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+display_base=90
+needed="import"
+. "$(dirname "$0")/x11-session.sh"
 
 # The start script runs the program in $XDG_DATA_HOME/dorvane, its program
 # folder.
@@ -43,14 +23,7 @@ XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runt
 dorvane=$!
 pids+=($dorvane)
 
-fail() { echo "FAIL: $*"; cat "$work/program.log"; exit 1; }
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name 'DORVANE  ' 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window appeared"
+window=$(find_window 'DORVANE  ') || fail "no window appeared"
 sleep 1
 title=$(xdotool getwindowname "$window")
 case $title in
@@ -61,7 +34,7 @@ esac
 
 # Categories menu (Alt+C), past its "Categories" submenu to the second
 # category of the list.
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+focus "$window"
 xdotool key --window "$window" alt+c
 sleep 0.5
 xdotool key Down Down Return
@@ -75,8 +48,5 @@ case $title in
   *) fail "choosing the category Games left the caption at '$title'" ;;
 esac
 
-xdotool key alt+F4
-for _ in $(seq 50); do kill -0 "$dorvane" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$dorvane" 2>/dev/null && fail "the program did not end on closing its window"
-wait "$dorvane" || fail "the program ended with an error"
+close_program "$dorvane"
 echo "PASS: $title"

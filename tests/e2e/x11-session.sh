@@ -1,0 +1,58 @@
+# Shared by the end-to-end scripts (sourced): a private X server with a window
+# manager, a work folder removed on exit, and helpers to find, focus and close
+# Dorvane's window. Set `needed` to extra tools before sourcing.
+for tool in Xvfb openbox xdotool ${needed:-}; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  [ -n "${KEEP:-}" ] || rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Each script picks its display from its own range so that they can run at once.
+display=:$((${display_base:-100} + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+# A real X11 window, also when the caller runs the tests offscreen.
+export QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+fail() {
+  echo "FAIL: $*"
+  cat "$work/program.log" 2>/dev/null
+  exit 1
+}
+
+# Prints the first visible window whose name matches $1, waiting up to ten
+# seconds for it; fails when none appears.
+find_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+focus() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+}
+
+# Closes Dorvane's window and checks that the program (pid $1) ends cleanly.
+close_program() {
+  focus "$window"
+  xdotool key alt+F4
+  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$1" 2>/dev/null && fail "the program did not end on closing its window"
+  wait "$1" || fail "the program ended with an error"
+}
