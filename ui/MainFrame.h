@@ -62,6 +62,8 @@ class CMainFrame : public QMainWindow, public FrameHost {
     // Bitmap items, short captions and the category lists.
     void RebuildMenuBar();
     void RebuildCategoryMenus();
+    // The user's Favorites tree below the fixed items of each Favorites menu.
+    void RebuildFavoritesMenu();
     void ApplyWindowSettings();
 
     // Runs a command of the menus, accelerators, tray or menu-bar buttons.
@@ -135,6 +137,8 @@ class CMainFrame : public QMainWindow, public FrameHost {
     QMenu* categoriesMenu_ = nullptr;
     QMenu* systemMenu_ = nullptr;
     QMenu* systemCategories_ = nullptr;
+    std::vector<QMenu*> favoritesMenus_; // the menu bar's and the system menu's
+    static constexpr int kFixedFavoritesItems = 3;
     QList<QAction*> bitmapActions_;
     Rect programRect_;
     QMargins knownMargins_;

@@ -17,6 +17,7 @@
 #include "ui/CategoryOps.h"
 #include "ui/ContextMenus.h"
 #include "ui/DorvaneView.h"
+#include "favorites/FavoritesCommands.h"
 #include "ui/MenuIds.h"
 #include "ui/QtCollation.h"
 #include "ui/QtEditDialogs.h"
@@ -32,6 +33,8 @@ void CMainFrame::BuildEditCommands() {
     const auto clicked = [&m] { return m.editState.rightClickedSlot; };
 
     commands_[IdAddApplication] = [&m, &d] { AddApplicationCommand(m, d, -1); };
+    commands_[IdAddToFavorites] = [&m, clicked] { AddToFavorites(m, clicked()); };
+    commands_[IdFavoritesAddCategory] = [&m] { AddCurrentCategory(m); };
     commands_[IdAddInternetAddress] = [&m, &d] { AddInternetAddress(m, d, -1); };
     commands_[IdAddFolder] = [&m, &d] { AddFolder(m, d, -1); };
     commands_[IdAddApplicationHere] = [&m, &d, clicked] { AddApplicationCommand(m, d, clicked()); };

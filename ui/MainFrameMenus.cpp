@@ -9,6 +9,10 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "favorites/FavoritesCommands.h"
+#include "favorites/FavoritesMenu.h"
+#include "favorites/FavoritesTree.h"
+#include "model/ButtonDef.h"
 #include "model/Category.h"
 #include "model/Model.h"
 #include "resources/IconNames.h"
@@ -122,6 +126,10 @@ void CMainFrame::BuildCommandTable() {
 }
 
 void CMainFrame::RunCommand(int id) {
+    if (id >= kFirstFavoritesId && id < kFavoritesIdEnd) {
+        LaunchFavorite(model_, id);
+        return;
+    }
     if (id >= kFirstCategoryId && id <= kLastCategoryId) {
         ShowCategoryStep(id - kFirstCategoryId);
         return;
@@ -149,7 +157,8 @@ MenuFacts CMainFrame::Facts() const {
 
 namespace {
 void AddItems(QMenu* menu, const std::vector<MenuItemDef>& items, std::map<int, QAction*>& actions,
-              QMenu*& categories, QObject* receiver, const std::function<void(int)>& run) {
+              QMenu*& categories, std::vector<QMenu*>& favorites, QObject* receiver,
+              const std::function<void(int)>& run) {
     for (const MenuItemDef& item : items) {
         switch (item.kind) {
         case MenuItemDef::Kind::Separator:
@@ -157,12 +166,14 @@ void AddItems(QMenu* menu, const std::vector<MenuItemDef>& items, std::map<int, 
             break;
         case MenuItemDef::Kind::Submenu: {
             QMenu* sub = menu->addMenu(QtText(item.text));
-            AddItems(sub, item.children, actions, categories, receiver, run);
+            AddItems(sub, item.children, actions, categories, favorites, receiver, run);
             break;
         }
         case MenuItemDef::Kind::DynamicList:
             if (item.id == kFirstCategoryId)
                 categories = menu;
+            if (item.id == kFirstFavoriteId)
+                favorites.push_back(menu);
             break;
         case MenuItemDef::Kind::Command: {
             QAction* action = menu->addAction(QtText(item.text));
@@ -184,7 +195,7 @@ void CMainFrame::BuildMenus() {
         QMenu* menu = menuBar()->addMenu(QtText(top.text));
         menu->setObjectName(QtText(top.text).remove(QLatin1Char('&')));
         topMenus_[top.text] = menu;
-        AddItems(menu, top.children, actions_, categoriesMenu_, this, run);
+        AddItems(menu, top.children, actions_, categoriesMenu_, favoritesMenus_, this, run);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateActionStates(menu); });
     }
     for (const AcceleratorDef& accelerator : Accelerators()) {
@@ -202,7 +213,7 @@ void CMainFrame::BuildMenus() {
     QMenu* unusedCategories = nullptr;
     for (const MenuItemDef& top : MainMenu()) {
         QMenu* menu = copies->addMenu(QtText(top.text));
-        AddItems(menu, top.children, copiedActions, unusedCategories, this, run);
+        AddItems(menu, top.children, copiedActions, unusedCategories, favoritesMenus_, this, run);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateActionStates(menu); });
     }
     systemMenu_->addSeparator();
@@ -276,6 +287,40 @@ void CMainFrame::RebuildMenuBar() {
     for (const MenuBitmapItem& item : bitmaps.trailing)
         menuBar()->addAction(makeAction(item));
     RefreshMenus();
+}
+
+namespace {
+// Appends the entries of a Favorites menu: submenus as menus, items as
+// commands with their ids.
+void AddFavorites(QMenu* menu, const CFavoritesMenu& favorites, QObject* receiver,
+                  const std::function<void(int)>& run) {
+    for (int i = 0; i < favorites.EntryCount(); ++i) {
+        if (const CFavoritesMenu* sub = favorites.SubMenu(i)) {
+            AddFavorites(menu->addMenu(QtText(sub->Text())), *sub, receiver, run);
+        } else if (const CButtonDef* item = favorites.Item(i)) {
+            QAction* action = menu->addAction(QtText(item->Name()));
+            const int id = favorites.CommandId(i);
+            action->setData(id);
+            QObject::connect(action, &QAction::triggered, receiver, [run, id] { run(id); });
+        }
+    }
+}
+} // namespace
+
+void CMainFrame::RebuildFavoritesMenu() {
+    const auto run = [this](int id) { RunCommand(id); };
+    for (QMenu* menu : favoritesMenus_) {
+        // The fixed items (Organize, Add Current Category, a separator) stay.
+        const QList<QAction*> actions = menu->actions();
+        for (qsizetype i = kFixedFavoritesItems; i < actions.size(); ++i) {
+            menu->removeAction(actions[i]);
+            if (QMenu* sub = actions[i]->menu())
+                sub->deleteLater();
+            actions[i]->deleteLater();
+        }
+        if (model_.favorites.Exist() && model_.favorites.Root())
+            AddFavorites(menu, *model_.favorites.Root(), this, run);
+    }
 }
 
 void CMainFrame::RebuildCategoryMenus() {

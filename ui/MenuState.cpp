@@ -120,6 +120,9 @@ MenuItemState CMenuState::State(int id, const MenuFacts& facts) const {
     case IdOrganizeFavorites:
         st.enabled = facts.favoritesCount > 0;
         break;
+    case IdFavoritesAddCategory:
+        st.enabled = !pending && m.ButtonCount(-1) > 0;
+        break;
     default:
         break;
     }

@@ -37,6 +37,7 @@ void QtViewHooks::RebuildConfigurationMenus() {
 }
 
 void QtViewHooks::RebuildFavoritesMenu() {
+    frame_.RebuildFavoritesMenu();
     frame_.RefreshMenus();
 }
 

@@ -389,3 +389,35 @@ TEST_F(MainFrameTest, SystemMenuListsTheCategoriesAndCopiesTheMenus) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, FavoritesMenuListsTheTreeAndLaunchesItsItems) {
+    Start();
+    QMenu* favorites = frame->findChild<QMenu*>(QStringLiteral("Favorites"));
+    ASSERT_NE(favorites, nullptr);
+    EXPECT_EQ(favorites->actions().size(), 3); // Organize, Add Current Category, separator
+
+    // Adding the Tool button from its context menu puts it under the fixed items.
+    model->editState.rightClickedSlot = 0;
+    frame->RunCommand(IdAddToFavorites);
+    ASSERT_EQ(favorites->actions().size(), 4);
+    QAction* item = favorites->actions().at(3);
+    EXPECT_EQ(item->text(), QStringLiteral("Tool"));
+
+    // A whole category becomes a submenu.
+    tp.prompter.answers = {MsgAnswer::Yes};
+    frame->RunCommand(IdFavoritesAddCategory);
+    ASSERT_EQ(favorites->actions().size(), 5);
+    QMenu* sub = favorites->actions().at(4)->menu();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->title(), QStringLiteral("Tools"));
+    EXPECT_EQ(sub->actions().size(), 2);
+
+    tp.shell.calls.clear();
+    item->trigger();
+    ASSERT_EQ(tp.shell.calls.size(), 1u);
+    EXPECT_EQ(tp.shell.calls[0].request.target, dir.File("tool.sh"));
+}
+
+} // namespace
