@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "app/TerminationSignals.h"
 #include "model/Model.h"
 #include "model/Startup.h"
 #include "platform/posix/DesktopEntryReader.h"
@@ -52,6 +53,15 @@ int main(int argc, char** argv) {
             _exit(0);
         });
     }
+    // The session's end or a termination signal closes the window as the
+    // user would, which saves a changed configuration.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::Requested, &frame, &CMainFrame::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&model, &frame] {
+        if (model.settingsModified)
+            frame.SaveConfiguration();
+    });
+
     frame.Start(state);
     return QApplication::exec();
 }
