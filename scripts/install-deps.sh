@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox trayer xdotool imagemagick x11-utils dbus-x11
 )
