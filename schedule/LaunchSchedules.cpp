@@ -83,3 +83,10 @@ void DeleteAllAlarms(CModel& model) {
     model.View().RefreshMenuBar();
     model.SetModified();
 }
+
+void ToggleScheduledLaunches(CModel& model) {
+    model.settings.EnableScheduledLaunches = !model.settings.EnableScheduledLaunches;
+    if (model.settings.EnableScheduledLaunches)
+        RecomputeLaunchSchedules(model, true);
+    model.SetModified();
+}

@@ -15,6 +15,10 @@ bool AnyLaunchSchedule(const CModel& model);
 bool LaunchTimeClashes(const CModel& model, int category, int slot);
 // Clears the listed mark on every launch schedule and every alarm.
 void ClearListedMarks(CModel& model);
+// "&Enable Scheduled Launches": flips the switch; switching it on deletes the
+// one-time launch schedules whose moment has passed. Marks the configuration
+// modified.
+void ToggleScheduledLaunches(CModel& model);
 // Deletes every launch schedule as one undoable change.
 void DeleteAllLaunchSchedules(CModel& model);
 // Deletes every alarm (not undoable).

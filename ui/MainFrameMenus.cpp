@@ -18,6 +18,7 @@
 #include "resources/IconNames.h"
 #include "schedule/AlarmTable.h"
 #include "schedule/LaunchSchedules.h"
+#include "sounds/DefaultSoundsDialog.h"
 #include "sounds/PlaySound.h"
 #include "ui/AboutBox.h"
 #include "ui/CategoryOps.h"
@@ -119,6 +120,14 @@ void CMainFrame::BuildCommandTable() {
             model_.savedLockWindowPosition = model_.settings.LockWindowPosition;
         }
         RefreshMenus();
+    };
+    commands_[IdEnableScheduledLaunches] = [this] {
+        ToggleScheduledLaunches(model_);
+        RebuildMenuBar();
+    };
+    commands_[IdActionSounds] = [this] {
+        CDefaultSoundsDlg dialog(model_, this);
+        dialog.exec();
     };
     BuildEditCommands();
     for (const auto& [id, handler] : commands_)

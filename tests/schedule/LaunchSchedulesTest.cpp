@@ -98,3 +98,22 @@ TEST_F(LaunchSchedules, DeleteAllIsOneChangeWithAnEntryPerButton) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LaunchSchedules, SwitchingLaunchesBackOnPurgesPassedOneTimeSchedules) {
+    const Rule passed = OneTime(12, 8, 2026, 10, 1, 1);
+    CButtonDef* once = Put(0, 4, &passed);
+    SetNow(tp.clock, 2026, 12, 8, 10, 30);
+
+    ToggleScheduledLaunches(model); // off: nothing is purged
+    EXPECT_FALSE(model.settings.EnableScheduledLaunches);
+    EXPECT_NE(once->Schedule(), nullptr);
+    EXPECT_TRUE(model.settingsModified);
+
+    ToggleScheduledLaunches(model); // on again
+    EXPECT_TRUE(model.settings.EnableScheduledLaunches);
+    EXPECT_EQ(once->Schedule(), nullptr);
+}
+
+} // namespace

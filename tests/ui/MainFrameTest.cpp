@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -418,6 +419,27 @@ TEST_F(MainFrameTest, FavoritesMenuListsTheTreeAndLaunchesItsItems) {
     item->trigger();
     ASSERT_EQ(tp.shell.calls.size(), 1u);
     EXPECT_EQ(tp.shell.calls[0].request.target, dir.File("tool.sh"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, ActionSoundsOpensTheDefaultSoundsDialogModally) {
+    Start();
+    QString title;
+    bool modalWhileOpen = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            title = dialog->windowTitle();
+            modalWhileOpen = model->modal;
+            dialog->close();
+        }
+    });
+    frame->RunCommand(IdActionSounds);
+    EXPECT_EQ(title, QStringLiteral(" Default Sounds for Button Actions"));
+    EXPECT_TRUE(modalWhileOpen);
+    EXPECT_FALSE(model->modal);
 }
 
 } // namespace
