@@ -30,9 +30,11 @@ CDefaultSoundsDlg::CDefaultSoundsDlg(CModel& model, QWidget* parent)
     list_->setHeaderLabels({QStringLiteral("Action"), QStringLiteral("Sound File")});
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setColumnWidth(0, 150);
+    // Wide enough for the longest action name in the desktop's font, and tall
+    // enough to show most of the table without scrolling.
+    list_->setColumnWidth(0, 180);
     list_->setColumnWidth(1, 365);
-    list_->setMinimumWidth(540);
+    list_->setMinimumSize(570, 360);
 
     file_ = new QLineEdit(this);
     file_->setObjectName(QStringLiteral("soundFile"));
