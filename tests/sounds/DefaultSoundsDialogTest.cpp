@@ -2,7 +2,7 @@
 
 #include "model/Model.h"
 #include "sounds/ActionSounds.h"
-#include "tests/support/TestPlatform.h"
+#include "tests/sounds/SoundsFixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -13,19 +13,7 @@
 
 namespace {
 
-class DefaultSoundsDialog : public ::testing::Test {
-  protected:
-    TempDir dir;
-    TestPlatform tp;
-    CModel model{tp.platform};
-
-    void SetUp() override {
-        model.programFolder = dir.Path();
-        ResetActionSounds(model.sounds, model.programFolder);
-        for (int i = 0; i < model.sounds.Count(); ++i)
-            dir.Write(DefaultSoundName(i), "RIFF");
-    }
-};
+using DefaultSoundsDialog = SoundsFixture;
 
 TEST_F(DefaultSoundsDialog, ListsEveryActionAndEditsTheSelectedRow) {
     CDefaultSoundsDlg dialog(model);

@@ -2,24 +2,18 @@
 
 #include "model/Model.h"
 #include "sounds/ActionSounds.h"
-#include "tests/support/TestPlatform.h"
+#include "tests/sounds/SoundsFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class DefaultSounds : public ::testing::Test {
+class DefaultSounds : public SoundsFixture {
   protected:
-    TempDir dir;
-    TestPlatform tp;
-    CModel model{tp.platform};
     int deleteRow = -1;
 
     void SetUp() override {
-        model.programFolder = dir.Path();
-        ResetActionSounds(model.sounds, model.programFolder);
-        for (int i = 0; i < model.sounds.Count(); ++i)
-            dir.Write(DefaultSoundName(i), "RIFF");
+        SoundsFixture::SetUp();
         deleteRow = model.sounds.FindAction("Delete");
     }
 };

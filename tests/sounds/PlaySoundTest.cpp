@@ -3,7 +3,7 @@
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "sounds/ActionSounds.h"
-#include "tests/support/TestPlatform.h"
+#include "tests/sounds/SoundsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +11,8 @@
 
 namespace {
 
-class PlayingSounds : public ::testing::Test {
+class PlayingSounds : public SoundsFixture {
   protected:
-    TempDir dir;
-    TestPlatform tp;
-    CModel model{tp.platform};
-
-    void SetUp() override {
-        model.programFolder = dir.Path();
-        ResetActionSounds(model.sounds, model.programFolder);
-        for (int i = 0; i < model.sounds.Count(); ++i)
-            dir.Write(DefaultSoundName(i), "RIFF");
-    }
     std::vector<std::string> Played() const {
         std::vector<std::string> files;
         for (const auto& play : tp.sound.played)
