@@ -30,11 +30,23 @@ void ButtonSlot::SetActive(bool active) {
 }
 
 void ButtonSlot::mousePressEvent(QMouseEvent* event) {
+    if (suppressed_) {
+        event->ignore();
+        return;
+    }
     if (event->button() == Qt::RightButton) {
         Q_EMIT RightClicked(slot_);
         return;
     }
     QAbstractButton::mousePressEvent(event);
+}
+
+void ButtonSlot::mouseReleaseEvent(QMouseEvent* event) {
+    if (suppressed_ && !isDown()) {
+        event->ignore();
+        return;
+    }
+    QAbstractButton::mouseReleaseEvent(event);
 }
 
 void ButtonSlot::paintEvent(QPaintEvent*) {

@@ -25,6 +25,10 @@ class ButtonSlot : public QAbstractButton {
     void SetFace(const QPixmap& icon, const QRect& iconRect, const QList<TextLine>& lines);
     void SetTextMode(bool textMode);
     void SetActive(bool active);
+    // A suppressed slot lets mouse presses pass to the window: the click on
+    // an auto-hidden strip that brings the window back must not also act on
+    // the button under it.
+    void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
     bool IsActive() const { return active_; }
     const QList<TextLine>& Lines() const { return lines_; }
     const QPixmap& Picture() const { return icon_; }
@@ -35,6 +39,7 @@ class ButtonSlot : public QAbstractButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     int slot_;
@@ -43,4 +48,5 @@ class ButtonSlot : public QAbstractButton {
     QList<TextLine> lines_;
     bool textMode_ = true;
     bool active_ = true;
+    bool suppressed_ = false;
 };

@@ -148,3 +148,9 @@ void CDorvaneView::resizeEvent(QResizeEvent* event) {
         memory_.clientH = event->size().height();
     }
 }
+
+void CDorvaneView::SetClicksSuppressed(bool suppressed) {
+    for (ButtonSlot* slot : slots_)
+        if (slot)
+            slot->SetSuppressed(suppressed);
+}

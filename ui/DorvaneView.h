@@ -37,6 +37,8 @@ class CDorvaneView : public QWidget {
     int HitTest(const QPoint& globalPos) const;
 
     ButtonSlot* Slot(int slot) const { return slots_[slot]; }
+    // While the window is rolled up, clicks on the slots only bring it back.
+    void SetClicksSuppressed(bool suppressed);
     const GridState& Grid() const { return memory_.grid; }
     LayoutMemory& Memory() { return memory_; }
     bool LayoutRunning() const { return layoutRunning_; }

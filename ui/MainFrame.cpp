@@ -324,13 +324,26 @@ void CMainFrame::OnActivation() {
     case AutoHideAction::Collapse:
         geometry_.SetScreen(Metrics());
         geometry_.Collapse();
+        view_->SetClicksSuppressed(true);
         break;
     case AutoHideAction::Expand:
         geometry_.Expand();
+        ReleaseClicksWhenMouseUp();
         break;
     case AutoHideAction::None:
         break;
     }
+}
+
+void CMainFrame::ReleaseClicksWhenMouseUp() {
+    // The press that brought the window back may still be held; the slots
+    // take clicks again once it is released.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(50, this, &CMainFrame::ReleaseClicksWhenMouseUp);
+        return;
+    }
+    if (!geometry_.collapsed)
+        view_->SetClicksSuppressed(false);
 }
 
 bool CMainFrame::SaveConfiguration() {

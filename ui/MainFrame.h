@@ -111,6 +111,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void BuildCommandTable();
     void UpdateActionStates(QMenu* menu);
     void OnActivation();
+    void ReleaseClicksWhenMouseUp();
     void ShowCategoryStep(int index);
     void ShowQuickHelp(int id);
     bool ProgramGeometryRecent() const;

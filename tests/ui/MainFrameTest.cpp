@@ -443,3 +443,22 @@ TEST_F(MainFrameTest, ActionSoundsOpensTheDefaultSoundsDialogModally) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, SuppressedSlotsLetClicksPassToTheWindow) {
+    Start();
+    QSignalSpy clicks(&View(), &CDorvaneView::SlotClicked);
+    QSignalSpy rightClicks(&View(), &CDorvaneView::SlotRightClicked);
+    View().SetClicksSuppressed(true); // as while the window is rolled up
+    QTest::mouseClick(View().Slot(0), Qt::LeftButton);
+    QTest::mouseClick(View().Slot(0), Qt::RightButton);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(rightClicks.count(), 0);
+
+    View().SetClicksSuppressed(false);
+    QTest::mouseClick(View().Slot(0), Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+} // namespace
