@@ -19,7 +19,7 @@
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "platform/qt/SettingsProfile.h"
-#include "ui/MainFrame.h"
+#include "ui/qt/MainFrame.h"
 
 int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Ombrell"));

@@ -1,4 +1,4 @@
-#include "sounds/DefaultSoundsDialog.h"
+#include "sounds/qt/DefaultSoundsDialog.h"
 
 #include "model/Model.h"
 #include "sounds/ActionSounds.h"

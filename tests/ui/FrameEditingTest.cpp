@@ -1,4 +1,4 @@
-#include "ui/MainFrame.h"
+#include "ui/qt/MainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,8 +13,8 @@
 #include "model/Model.h"
 #include "tests/support/TestPlatform.h"
 #include "tests/ui/ModalSteps.h"
-#include "ui/ButtonSlot.h"
-#include "ui/DorvaneView.h"
+#include "ui/qt/ButtonSlot.h"
+#include "ui/qt/DorvaneView.h"
 #include "ui/MenuIds.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/MainFrame.h"
+#include "ui/qt/MainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,13 +17,13 @@
 #include "model/Category.h"
 #include "model/Model.h"
 #include "tests/support/TestPlatform.h"
-#include "ui/ButtonSlot.h"
+#include "ui/qt/ButtonSlot.h"
 #include "ui/Caption.h"
-#include "ui/DorvaneView.h"
+#include "ui/qt/DorvaneView.h"
 #include "ui/MenuIds.h"
-#include "ui/TrayIcon.h"
+#include "ui/qt/TrayIcon.h"
 #include "ui/Tooltips.h"
-#include "ui/Tutorial.h"
+#include "ui/qt/Tutorial.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "tests/support/TestPlatform.h"
-#include "ui/UndoDialog.h"
+#include "ui/qt/UndoDialog.h"
 #include "undo/Undo.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/AboutBox.h"
+#include "ui/qt/AboutBox.h"
 
 #include <QHBoxLayout>
 #include <QIcon>

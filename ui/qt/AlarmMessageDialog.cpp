@@ -1,4 +1,4 @@
-#include "ui/AlarmMessageDialog.h"
+#include "ui/qt/AlarmMessageDialog.h"
 
 #include "resources/IconNames.h"
 

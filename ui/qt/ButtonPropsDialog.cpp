@@ -1,4 +1,4 @@
-#include "ui/ButtonPropsDialog.h"
+#include "ui/qt/ButtonPropsDialog.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -13,7 +13,7 @@
 
 #include "model/ButtonDef.h"
 #include "ui/ButtonPropertiesEdit.h"
-#include "ui/DialogSupport.h"
+#include "ui/qt/DialogSupport.h"
 
 using DialogSupport::Bytes;
 using DialogSupport::PathText;

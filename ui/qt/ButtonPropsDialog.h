@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/QtButtonIcons.h"
+#include "ui/qt/QtButtonIcons.h"
 
 #include <QDialog>
 

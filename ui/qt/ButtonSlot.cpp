@@ -1,4 +1,4 @@
-#include "ui/ButtonSlot.h"
+#include "ui/qt/ButtonSlot.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/ButtonTextDialog.h"
+#include "ui/qt/ButtonTextDialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/ButtonTextEdit.h"
-#include "ui/DialogSupport.h"
+#include "ui/qt/DialogSupport.h"
 
 using DialogSupport::Bytes;
 using DialogSupport::Text;

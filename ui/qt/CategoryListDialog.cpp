@@ -1,11 +1,11 @@
-#include "ui/CategoryListDialog.h"
+#include "ui/qt/CategoryListDialog.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/DialogSupport.h"
+#include "ui/qt/DialogSupport.h"
 
 CCategoryListDlg::CCategoryListDlg(const std::vector<std::string>& names, QWidget* parent)
     : QDialog(parent) {

@@ -1,4 +1,4 @@
-#include "ui/DorvaneView.h"
+#include "ui/qt/DorvaneView.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -8,8 +8,8 @@
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "resources/IconNames.h"
-#include "ui/ButtonSlot.h"
-#include "ui/MainFrame.h"
+#include "ui/qt/ButtonSlot.h"
+#include "ui/qt/MainFrame.h"
 #include "ui/Tooltips.h"
 #include "ui/ViewRules.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/GridLayout.h"
-#include "ui/QtButtonIcons.h"
+#include "ui/qt/QtButtonIcons.h"
 
 #include <array>
 

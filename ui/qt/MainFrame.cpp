@@ -1,4 +1,4 @@
-#include "ui/MainFrame.h"
+#include "ui/qt/MainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,19 +23,19 @@
 #include "schedule/AlarmTable.h"
 #include "schedule/LaunchSchedules.h"
 #include "sounds/PlaySound.h"
-#include "ui/AboutBox.h"
+#include "ui/qt/AboutBox.h"
 #include "ui/Caption.h"
-#include "ui/DorvaneView.h"
+#include "ui/qt/DorvaneView.h"
 #include "ui/HelpTexts.h"
 #include "ui/Launcher.h"
 #include "ui/MenuIds.h"
 #include "ui/MenuTable.h"
-#include "ui/QtClockActions.h"
-#include "ui/QtEditDialogs.h"
+#include "ui/qt/QtClockActions.h"
+#include "ui/qt/QtEditDialogs.h"
 #include "ui/ButtonEditing.h"
-#include "ui/QtViewHooks.h"
-#include "ui/TrayIcon.h"
-#include "ui/Tutorial.h"
+#include "ui/qt/QtViewHooks.h"
+#include "ui/qt/TrayIcon.h"
+#include "ui/qt/Tutorial.h"
 #include "ui/ViewRules.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The editing side of CMainFrame: the commands that build and arrange buttons
 // and categories, the two context menus, the keys that switch category or
 // cancel a two-click operation, and dropped files.
-#include "ui/MainFrame.h"
+#include "ui/qt/MainFrame.h"
 
 #include <set>
 
@@ -13,15 +13,15 @@
 #include "model/Model.h"
 #include "ui/AddButtons.h"
 #include "ui/ButtonEditing.h"
-#include "ui/ButtonSlot.h"
+#include "ui/qt/ButtonSlot.h"
 #include "ui/CategoryOps.h"
 #include "ui/ContextMenus.h"
-#include "ui/DorvaneView.h"
+#include "ui/qt/DorvaneView.h"
 #include "favorites/FavoritesCommands.h"
 #include "ui/MenuIds.h"
-#include "ui/QtCollation.h"
-#include "ui/QtEditDialogs.h"
-#include "ui/UndoDialog.h"
+#include "ui/qt/QtCollation.h"
+#include "ui/qt/QtEditDialogs.h"
+#include "ui/qt/UndoDialog.h"
 
 void CMainFrame::BuildEditCommands() {
     dialogs_ = std::make_unique<QtEditDialogs>(model_, this);

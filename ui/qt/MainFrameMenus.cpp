@@ -1,6 +1,6 @@
 // The menus of CMainFrame: built from the core menu tables, their states from
 // the core rules, and the routing of command ids to their handlers.
-#include "ui/MainFrame.h"
+#include "ui/qt/MainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,18 +18,18 @@
 #include "resources/IconNames.h"
 #include "schedule/AlarmTable.h"
 #include "schedule/LaunchSchedules.h"
-#include "sounds/DefaultSoundsDialog.h"
+#include "sounds/qt/DefaultSoundsDialog.h"
 #include "sounds/PlaySound.h"
-#include "ui/AboutBox.h"
+#include "ui/qt/AboutBox.h"
 #include "ui/CategoryOps.h"
-#include "ui/DorvaneView.h"
+#include "ui/qt/DorvaneView.h"
 #include "ui/HelpTexts.h"
 #include "ui/Launcher.h"
 #include "ui/MenuIds.h"
 #include "ui/MenuTable.h"
-#include "ui/QtCollation.h"
+#include "ui/qt/QtCollation.h"
 #include "ui/Tooltips.h"
-#include "ui/TrayIcon.h"
+#include "ui/qt/TrayIcon.h"
 #include "ui/ViewRules.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/OrganizeCategoriesDialog.h"
+#include "ui/qt/OrganizeCategoriesDialog.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "ui/DialogSupport.h"
+#include "ui/qt/DialogSupport.h"
 #include "ui/OrganizeCategories.h"
 
 namespace {

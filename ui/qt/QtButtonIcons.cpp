@@ -1,4 +1,4 @@
-#include "ui/QtButtonIcons.h"
+#include "ui/qt/QtButtonIcons.h"
 
 #include <QFont>
 #include <QIcon>

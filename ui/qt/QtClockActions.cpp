@@ -1,13 +1,13 @@
-#include "ui/QtClockActions.h"
+#include "ui/qt/QtClockActions.h"
 
 #include <QTimer>
 
 #include "model/Model.h"
 #include "schedule/Schedule.h"
-#include "ui/AlarmMessageDialog.h"
+#include "ui/qt/AlarmMessageDialog.h"
 #include "sounds/PlaySound.h"
 #include "ui/Launcher.h"
-#include "ui/MainFrame.h"
+#include "ui/qt/MainFrame.h"
 
 QtClockActions::QtClockActions(CModel& model, CMainFrame& frame)
     : QObject(&frame), model_(model), frame_(frame), tick_(model, *this), timer_(new QTimer(this)) {

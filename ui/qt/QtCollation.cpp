@@ -1,4 +1,4 @@
-#include "ui/QtCollation.h"
+#include "ui/qt/QtCollation.h"
 
 #include <QCollator>
 #include <QString>

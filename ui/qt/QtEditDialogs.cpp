@@ -1,12 +1,12 @@
-#include "ui/QtEditDialogs.h"
+#include "ui/qt/QtEditDialogs.h"
 
 #include "model/Model.h"
-#include "ui/ButtonPropsDialog.h"
-#include "ui/ButtonTextDialog.h"
-#include "ui/CategoryListDialog.h"
+#include "ui/qt/ButtonPropsDialog.h"
+#include "ui/qt/ButtonTextDialog.h"
+#include "ui/qt/CategoryListDialog.h"
 #include "ui/ModalScope.h"
-#include "ui/OrganizeCategoriesDialog.h"
-#include "ui/TextInputDialog.h"
+#include "ui/qt/OrganizeCategoriesDialog.h"
+#include "ui/qt/TextInputDialog.h"
 
 std::optional<std::string> QtEditDialogs::TextInput(const TextInputRequest& request) {
     ModalScope modal(model_);

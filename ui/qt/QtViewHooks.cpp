@@ -1,11 +1,11 @@
-#include "ui/QtViewHooks.h"
+#include "ui/qt/QtViewHooks.h"
 
 #include <QCoreApplication>
 
 #include "model/Category.h"
-#include "ui/ButtonSlot.h"
-#include "ui/DorvaneView.h"
-#include "ui/MainFrame.h"
+#include "ui/qt/ButtonSlot.h"
+#include "ui/qt/DorvaneView.h"
+#include "ui/qt/MainFrame.h"
 
 void QtViewHooks::RefreshCaption() {
     frame_.RefreshCaption();

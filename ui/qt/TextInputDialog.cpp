@@ -1,4 +1,4 @@
-#include "ui/TextInputDialog.h"
+#include "ui/qt/TextInputDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/DialogSupport.h"
+#include "ui/qt/DialogSupport.h"
 
 using DialogSupport::Text;
 

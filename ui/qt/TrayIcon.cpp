@@ -1,4 +1,4 @@
-#include "ui/TrayIcon.h"
+#include "ui/qt/TrayIcon.h"
 
 #include <QIcon>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "ui/Tutorial.h"
+#include "ui/qt/Tutorial.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/UndoDialog.h"
+#include "ui/qt/UndoDialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -9,7 +9,7 @@
 
 #include "model/Model.h"
 #include "undo/Undo.h"
-#include "ui/DialogSupport.h"
+#include "ui/qt/DialogSupport.h"
 
 using DialogSupport::Text;
 

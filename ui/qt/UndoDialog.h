@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/ModalScope.h"
-#include "ui/QtButtonIcons.h"
+#include "ui/qt/QtButtonIcons.h"
 
 #include <QDialog>
 
