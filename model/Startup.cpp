@@ -3,6 +3,7 @@
 #include "model/Model.h"
 #include "model/PathFunctions.h"
 #include "model/Text.h"
+#include "sounds/ActionSounds.h"
 
 StartupState RunStartup(CModel& model) {
     StartupState state;
@@ -18,6 +19,9 @@ StartupState RunStartup(CModel& model) {
         state.greetingDue = true;
         platform.profile.SetInt("DVFirstUse", 0);
     }
+    // A load resets the sounds only for a valid file; a first start or an
+    // unreadable configuration must still sound.
+    ResetActionSounds(model.sounds, model.programFolder);
 
     const std::string last = platform.profile.GetString("DVLastConfig", "");
     const bool lastExists = !last.empty() && FileExists(platform.fs, ConfigFilePath(model, last));

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "config/LoadConfiguration.h"
+#include "model/ButtonDef.h"
 #include "model/Model.h"
+#include "sounds/ActionSounds.h"
 #include "tests/support/TestPlatform.h"
+#include "ui/Launcher.h"
 
 namespace {
 
@@ -80,6 +84,32 @@ TEST_F(Startup, ASingleConfigurationFileWinsOverTheProfile) {
     EXPECT_EQ(model.configName, "Games_Backup");
     ApplyFirstDisplayChoice(model);
     EXPECT_EQ(model.configName, "Games");
+}
+
+// The launcher puts the default sounds into the program folder; whatever the
+// configuration, the program then sounds from its first start on.
+TEST_F(Startup, ActionSoundsPlayWithoutAValidConfiguration) {
+    for (int i = 0; i < model.sounds.Count(); ++i)
+        dir.Write(DefaultSoundName(i), "RIFF");
+    const std::string tool = dir.Write("tool", "#!/bin/sh\n");
+    for (const char* contents : {"", "not a configuration\r\n"}) {
+        SCOPED_TRACE(contents);
+        std::remove(dir.File("Buttons.cfg").c_str());
+        if (*contents != '\0')
+            dir.Write("Buttons.cfg", contents);
+        CModel fresh{tp.platform};
+        RunStartup(fresh);
+        ApplyFirstDisplayChoice(fresh);
+        LoadConfiguration(fresh, true);
+        for (int i = 0; i < fresh.sounds.Count(); ++i)
+            EXPECT_EQ(fresh.sounds.CurrentFile(i), dir.File(DefaultSoundName(i)));
+
+        CButtonDef::CreateAt(fresh, 0, 0, "Tool", tool, "", 0, 1)->SetKind("exe");
+        tp.sound.played.clear();
+        LaunchClicked(fresh, 0, 0);
+        ASSERT_EQ(tp.sound.played.size(), 1u);
+        EXPECT_EQ(tp.sound.played[0].file, dir.File("DV_Launch_App.wav"));
+    }
 }
 
 } // namespace

@@ -2,11 +2,12 @@
 
 #include "model/Model.h"
 #include "sounds/ActionSounds.h"
+#include "tests/support/ProgramStart.h"
 #include "tests/support/TestPlatform.h"
 
 #include <gtest/gtest.h>
 
-// A model whose program folder holds a file for every default sound.
+// A program started in a folder that holds a file for every default sound.
 class SoundsFixture : public ::testing::Test {
   protected:
     TempDir dir;
@@ -14,9 +15,8 @@ class SoundsFixture : public ::testing::Test {
     CModel model{tp.platform};
 
     void SetUp() override {
-        model.programFolder = dir.Path();
-        ResetActionSounds(model.sounds, model.programFolder);
         for (int i = 0; i < model.sounds.Count(); ++i)
             dir.Write(DefaultSoundName(i), "RIFF");
+        StartProgramIn(model, dir.Path());
     }
 };

@@ -4,7 +4,10 @@
 #include "model/Model.h"
 #include "model/Text.h"
 #include "sounds/ActionSounds.h"
+#include "tests/support/ProgramStart.h"
 #include "tests/support/TestPlatform.h"
+
+#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -18,10 +21,7 @@ class ActionSoundTable : public ::testing::Test {
     CModel model{tp.platform};
     CActionSounds& sounds = model.sounds;
 
-    void SetUp() override {
-        model.programFolder = programDir.Path();
-        ResetActionSounds(sounds, model.programFolder);
-    }
+    void SetUp() override { StartProgramIn(model, programDir.Path()); }
     int Action(const char* name) {
         const int index = sounds.FindAction(name);
         EXPECT_GE(index, 0) << name;
@@ -38,23 +38,41 @@ class ActionSoundTable : public ::testing::Test {
 };
 
 TEST_F(ActionSoundTable, DefaultsLieInTheProgramFolder) {
-    ASSERT_EQ(sounds.Count(), 25);
     const struct {
-        int index;
         const char* name;
         const char* file;
     } rows[] = {
-        {0, "Launch Application", "DV_Launch_App.wav"},
-        {1, "Open Document or Folder", "DV_Launch_App.wav"},
-        {14, "Remove Gaps", "DV_Move_2.wav"},
-        {17, "Alarm Clock", "DV_Alarm.wav"},
-        {19, "Chime (1/2 hr.)", "DV_Quarter_Hour_Chime.wav"},
-        {24, "Low Beep", "DV_Beep_Low.wav"},
+        {"Launch Application", "DV_Launch_App.wav"},
+        {"Open Document or Folder", "DV_Launch_App.wav"},
+        {"Open File Selection Box", "DV_Button_Click.wav"},
+        {"Change Category", "DV_Beep_High.wav"},
+        {"Add", "DV_Add.wav"},
+        {"Delete", "DV_Delete.wav"},
+        {"Copy (1st click)", "DV_Copy_1.wav"},
+        {"Copy (2nd click)", "DV_Copy_2.wav"},
+        {"Move (1st click)", "DV_Move_1.wav"},
+        {"Move (2nd click)", "DV_Move_2.wav"},
+        {"Copy Icon (1st click)", "DV_Copy_Icon_1.wav"},
+        {"Copy Icon (2nd click)", "DV_Copy_Icon_2.wav"},
+        {"Shift Right", "DV_Shift_Right.wav"},
+        {"Shift Left", "DV_Shift_Left.wav"},
+        {"Remove Gaps", "DV_Move_2.wav"},
+        {"Add to Favorites", "DV_Add_To_Favorites.wav"},
+        {"Properties", "DV_Properties.wav"},
+        {"Alarm Clock", "DV_Alarm.wav"},
+        {"Chime (1/4 hr.)", "DV_Quarter_Hour_Chime.wav"},
+        {"Chime (1/2 hr.)", "DV_Quarter_Hour_Chime.wav"},
+        {"Chime (1 hr.)", "DV_Hour_Chime.wav"},
+        {"Generic Button Click", "DV_Button_Click.wav"},
+        {"Pop", "DV_Pop.wav"},
+        {"High Beep", "DV_Beep_High.wav"},
+        {"Low Beep", "DV_Beep_Low.wav"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(sounds.Name(row.index), row.name);
-        EXPECT_EQ(sounds.DefaultFile(row.index), programDir.File(row.file));
-        EXPECT_EQ(sounds.CurrentFile(row.index), sounds.DefaultFile(row.index));
+    ASSERT_EQ(sounds.Count(), static_cast<int>(std::size(rows)));
+    for (int i = 0; i < sounds.Count(); ++i) {
+        EXPECT_EQ(sounds.Name(i), rows[i].name) << i;
+        EXPECT_EQ(sounds.DefaultFile(i), programDir.File(rows[i].file)) << rows[i].name;
+        EXPECT_EQ(sounds.CurrentFile(i), sounds.DefaultFile(i)) << rows[i].name;
     }
     EXPECT_EQ(sounds.FindAction("cHIME (1 HR.)"), 20);
     EXPECT_EQ(sounds.FindAction("Chime"), -1);
@@ -84,8 +102,7 @@ TEST_F(ActionSoundTable, WritesBareNamesForTheProgramFolderAndReadsThemBack) {
 
     // Read back into a fresh table, as a load does after the working folder moved.
     CModel loaded{tp.platform};
-    loaded.programFolder = programDir.Path();
-    ResetActionSounds(loaded.sounds, loaded.programFolder);
+    StartProgramIn(loaded, programDir.Path());
     ReadSoundsSection(loaded, ConfigText("DORVANE CONFIGURATION FILE v10.0\r\n" + out +
                                          "FILE_DIALOG_PARAMETERS\r\n"));
     for (int i = 0; i < sounds.Count(); ++i) {
