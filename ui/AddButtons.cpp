@@ -111,6 +111,20 @@ std::string ExistingFolder(const CModel& model, const std::string& path) {
     return model.platform.fs.IsFolder(path) ? path : std::string();
 }
 
+// A folder of the desktop that a fresh account may not have yet: made, with
+// its parents, so that its button has something to open.
+std::string MadeFolder(const CModel& model, const std::string& path) {
+    FileSystem& fs = model.platform.fs;
+    for (std::size_t at = path.find('/', 1); !fs.IsFolder(path); at = path.find('/', at + 1)) {
+        const std::string part = path.substr(0, at);
+        if (!fs.IsFolder(part) && !fs.CreateFolder(part))
+            break;
+        if (at == std::string::npos)
+            break;
+    }
+    return ExistingFolder(model, path);
+}
+
 // The autostart folder of the desktop session.
 std::string StartUpFolder(const CModel& model) {
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -138,9 +152,9 @@ std::string SpecialTarget(const CModel& model, SpecialButton which) {
     case SpecialButton::WindowsFolder:
         return ExistingFolder(model, model.folders.windowsFolder);
     case SpecialButton::StartMenu:
-        return ExistingFolder(model, JoinPath(fs.HomeDirectory(), ".local/share/applications"));
+        return MadeFolder(model, JoinPath(fs.HomeDirectory(), ".local/share/applications"));
     case SpecialButton::StartUp:
-        return ExistingFolder(model, StartUpFolder(model));
+        return MadeFolder(model, StartUpFolder(model));
     }
     return "";
 }
@@ -180,9 +194,15 @@ int AddByFileDialog(CModel& model, int slot, bool inWindowsFolder) {
         const ModalScope modal(model);
         result = model.platform.prompter.ChooseFiles(request);
     }
-    model.SetDialogFilter(kAddDialog, result.filterIndex);
-    if (result.files.empty())
+    if (result.files.empty()) {
+        // A cancelled dialog changes nothing the user would save; the filter
+        // is still remembered for the next time.
+        const bool modified = model.settingsModified;
+        model.SetDialogFilter(kAddDialog, result.filterIndex);
+        model.settingsModified = modified;
         return 0;
+    }
+    model.SetDialogFilter(kAddDialog, result.filterIndex);
 
     int added = 0;
     bool folderRemembered = false;

@@ -1,7 +1,5 @@
 #include "ui/Caption.h"
 
-#include <ctime>
-
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "model/Text.h"
@@ -78,6 +76,69 @@ std::string CategoryText(const CSettings& s, const std::string& prefix, const st
     }
 }
 
+const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+const char* const kMonths[] = {"January",   "February", "March",    "April",
+                               "May",       "June",     "July",     "August",
+                               "September", "October",  "November", "December"};
+
+// The strftime conversions the caption uses, with the program's own English
+// names and a.m./p.m. marker, so the caption reads the same in every locale.
+std::string FormatDateTime(const std::string& format, const LocalDateTime& t) {
+    const std::string weekday = t.weekday >= 0 && t.weekday < 7 ? kWeekdays[t.weekday] : "";
+    const std::string month = t.month >= 1 && t.month <= 12 ? kMonths[t.month - 1] : "";
+    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%' || i + 1 == format.size()) {
+            out += format[i];
+            continue;
+        }
+        switch (format[++i]) {
+        case 'A':
+            out += weekday;
+            break;
+        case 'a':
+            out += weekday.substr(0, 3);
+            break;
+        case 'B':
+            out += month;
+            break;
+        case 'b':
+            out += month.substr(0, 3);
+            break;
+        case 'd':
+            out += Format("%02d", t.day);
+            break;
+        case 'm':
+            out += Format("%02d", t.month);
+            break;
+        case 'Y':
+            out += Format("%d", t.year);
+            break;
+        case 'y':
+            out += Format("%02d", ((t.year % 100) + 100) % 100);
+            break;
+        case 'H':
+            out += Format("%02d", t.hour);
+            break;
+        case 'I':
+            out += Format("%02d", hour12);
+            break;
+        case 'M':
+            out += Format("%02d", t.minute);
+            break;
+        case 'p':
+            out += t.hour < 12 ? "AM" : "PM";
+            break;
+        default:
+            out += format[i];
+            break;
+        }
+    }
+    return out;
+}
+
 bool ShowsDateTime(const CSettings& s) {
     return s.ShowTimeWeekday > 0 || s.ShowTimeDate > 0 || s.ShowTimeTime > 0;
 }
@@ -93,18 +154,7 @@ std::string DateTimeText(const CSettings& s, const LocalDateTime& t) {
         format += ", ";
     format += date + "  " + time;
 
-    std::tm tm{};
-    tm.tm_year = t.year - 1900;
-    tm.tm_mon = t.month - 1;
-    tm.tm_mday = t.day;
-    tm.tm_hour = t.hour;
-    tm.tm_min = t.minute;
-    tm.tm_sec = t.second;
-    tm.tm_wday = t.weekday;
-    tm.tm_isdst = -1;
-    char buffer[256];
-    const std::size_t n = std::strftime(buffer, sizeof buffer, format.c_str(), &tm);
-    return std::string(buffer, n);
+    return FormatDateTime(format, t);
 }
 
 std::string PendingPrompt(const CModel& model) {

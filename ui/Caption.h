@@ -15,7 +15,7 @@ inline constexpr const char* kSpecialCaptionFile = "Quibb's Special DV Caption.t
 std::string LoadingCaption(int categoryCounter, int categoryCount);
 
 // The date-time text of the ShowTimeWeekday/ShowTimeDate/ShowTimeTime
-// settings for `t`, with the strftime conventions of the current locale.
+// settings for `t`: English names and the AM/PM marker whatever the locale.
 std::string DateTimeText(const CSettings& s, const LocalDateTime& t);
 
 // The prompt of a pending two-click operation, or empty when none is pending.

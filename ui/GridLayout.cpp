@@ -225,8 +225,11 @@ ButtonFace LayoutButtonFace(int textOnButtons, int width, int height, const std:
                             const std::string& line2) {
     ButtonFace face;
     face.icon = Rect{(width - kFaceIconSize) / 2, 4, kFaceIconSize, kFaceIconSize};
-    if (textOnButtons <= 0)
+    if (textOnButtons <= 0) {
+        // An icon push button centres its icon both ways.
+        face.icon.y = (height - kFaceIconSize) / 2;
         return face;
+    }
     constexpr int textTop = 38;
     if (textOnButtons == 1 || line2.empty()) {
         face.lines.push_back({Rect{0, textTop, width, height - 2 - textTop}, line1});

@@ -120,6 +120,20 @@ const Tool* InstalledTool(const CModel& model, const ShellFolderTools& folder, s
     return nullptr;
 }
 
+// Tells which programs were looked for when a shell-folder button finds none
+// of its tools on this desktop.
+std::string MissingToolText(const ShellFolderTools& folder) {
+    std::string names;
+    for (const Tool& tool : folder.tools) {
+        if (tool.program == nullptr)
+            break;
+        names += std::string(names.empty() ? "" : ", ") + tool.program;
+    }
+    return Format("None of the programs for \"%s\" is installed on this desktop.\r\n\r\n"
+                  "Looked for: %s.",
+                  folder.name, names.c_str());
+}
+
 // The launch procedure. `direct` marks a button that lives in no slot: then
 // no sound plays and failures are not reported.
 bool Launch(CModel& model, const CButtonDef& button, int category, int slot, bool direct) {
@@ -150,8 +164,10 @@ bool Launch(CModel& model, const CButtonDef& button, int category, int slot, boo
             // The desktop's tool for that shell folder; its result is ignored.
             std::string path;
             const Tool* tool = InstalledTool(model, *folder, path);
-            if (tool == nullptr)
+            if (tool == nullptr) {
+                model.Message(MissingToolText(*folder), kLaunchErrorCaption, MsgIcon::Stop);
                 return false;
+            }
             playSound();
             shell.Execute({path, tool->parameters, "", ShowMode::Normal});
             return true;
@@ -262,11 +278,12 @@ bool ReportShellResult(CModel& model, const CButtonDef& button, int result) {
     return button.IsDrive();
 }
 
-void OpenEmailUtility(CModel& model, const std::function<void(int category, int slot)>& click) {
+void OpenEmailUtility(CModel& model) {
     int category = -1;
     int slot = -1;
     if (model.FindButtonByName("E-Mail", category, slot)) {
-        click(category, slot);
+        // As a click on that button, wherever it is; the shown category stays.
+        LaunchClicked(model, category, slot);
         return;
     }
     model.Message("Unable to Open Your E-Mail Utility\r\n\r\n"

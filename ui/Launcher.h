@@ -31,9 +31,9 @@ bool ReportShellResult(CModel& model, const CButtonDef& button, int result);
 // "" when there is none or the name is no such folder.
 std::string ShellFolderToolPath(const CModel& model, const std::string& name);
 
-// E-Mail Utility: clicks the first button named "E-Mail" in table order
-// through `click`, the window's click dispatcher, or explains how to make one.
-void OpenEmailUtility(CModel& model, const std::function<void(int category, int slot)>& click);
+// E-Mail Utility: clicks the first button named "E-Mail" in table order,
+// in whatever category it is, or explains how to make one.
+void OpenEmailUtility(CModel& model);
 // The default web browser is known (enables the Web Browser command).
 bool WebBrowserFound(const CModel& model);
 void OpenWebBrowser(CModel& model);

@@ -2,6 +2,9 @@
 
 #include "tests/ui/EditFixture.h"
 
+#include <cstdlib>
+#include <optional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -54,10 +57,51 @@ TEST_F(AddButtons, SurplusFilesAreDroppedAndNothingIsReplaced) {
 
 TEST_F(AddButtons, RememberedFilterIsClampedAndKeptOnCancel) {
     model.SetDialogFilter(0, 12);
+    model.settingsModified = false;
     tp.prompter.files.push_back({{}, 3, ""});
     EXPECT_EQ(AddByFileDialog(model, 0), 0);
     EXPECT_EQ(tp.prompter.fileRequests[0].filterIndex, 7);
     EXPECT_EQ(model.DialogEntry(0).filter, 3);
+    EXPECT_FALSE(model.settingsModified) << "a cancelled dialog leaves nothing to save";
+
+    Choose({File("kept.txt")}, 4);
+    EXPECT_EQ(AddByFileDialog(model, 0), 1);
+    EXPECT_TRUE(model.settingsModified);
+}
+
+// Points HOME and XDG_CONFIG_HOME at a fresh account for one test.
+class FreshAccount {
+  public:
+    explicit FreshAccount(const std::string& home) {
+        Keep("HOME");
+        Keep("XDG_CONFIG_HOME");
+        ::setenv("HOME", home.c_str(), 1);
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    ~FreshAccount() {
+        for (const auto& [name, value] : saved_)
+            value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+    }
+
+  private:
+    void Keep(const char* name) {
+        const char* v = std::getenv(name);
+        saved_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST_F(AddButtons, StartMenuAndStartUpFoldersAreMadeOnAFreshAccount) {
+    const std::string home = dir.File("home");
+    const FreshAccount account(home);
+    ASSERT_FALSE(tp.fs.IsFolder(home));
+    EXPECT_TRUE(AddSpecialButton(model, SpecialButton::StartMenu));
+    EXPECT_TRUE(AddSpecialButton(model, SpecialButton::StartUp));
+    EXPECT_TRUE(tp.fs.IsFolder(home + "/.local/share/applications"));
+    EXPECT_TRUE(tp.fs.IsFolder(home + "/.config/autostart"));
+    EXPECT_EQ(model.GetButton(0, 0)->Target(), home + "/.local/share/applications");
+    EXPECT_EQ(model.GetButton(0, 1)->Target(), home + "/.config/autostart");
+    EXPECT_EQ(Descriptions(), "Add Start Menu Folder; Add Start-Up Folder");
 }
 
 TEST_F(AddButtons, OneNewButtonGetsItsTextDialog) {

@@ -106,17 +106,29 @@ TEST_F(ButtonEditing, CopyIconRefusesShellIconsAndEmptyTargets) {
     source->SetIconFile(icon);
     source->SetIconIndex(2);
     source->LoadButtonIcon();
-    Put(1, "plain");
+    ASSERT_FALSE(source->ShellIcon());
+    // A document whose picture is the desktop's icon for its type.
+    CButtonDef* shell = Put(1, "shell");
+    ASSERT_TRUE(shell->ShellIcon());
     Put(2, "target");
-    ASSERT_FALSE(model.GetButton(0, 1)->IconFile() == icon);
 
-    TwoClick(TwoClickMode::CopyIcon, 0, 3); // an empty target
-    EXPECT_EQ(Captions(), std::vector<std::string>{"Select an Occupied Button"});
+    RightClick(1);
+    StartTwoClick(model, TwoClickMode::CopyIcon);
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Can't Copy Icon"});
+    EXPECT_TRUE(model.editState.iconCopyMode) << "the mode stays, without a source";
+    EXPECT_EQ(model.editState.sourceSlot, -1);
+
+    ClickSlot(model, dialogs, 0); // a source with an icon file of its own
+    EXPECT_EQ(model.editState.sourceSlot, 0);
+    ClickSlot(model, dialogs, 3); // an empty target
+    EXPECT_EQ(Captions(),
+              (std::vector<std::string>{"Can't Copy Icon", "Select an Occupied Button"}));
     ASSERT_TRUE(model.editState.iconCopyMode);
     ClickSlot(model, dialogs, 2);
     EXPECT_EQ(model.GetButton(0, 2)->IconFile(), icon);
     EXPECT_EQ(model.GetButton(0, 2)->IconIndex(), 2);
     EXPECT_EQ(model.GetButton(0, 2)->Name(), "target");
+    EXPECT_EQ(model.GetButton(0, 1)->IconFile(), "") << "the shell-icon button is untouched";
     EXPECT_FALSE(model.editState.PendingOperation());
 }
 
@@ -155,19 +167,30 @@ TEST_F(ButtonEditing, ClickWithoutModeAddsOrLaunches) {
 
 TEST_F(ButtonEditing, DeleteAsksByNameOrNumber) {
     Put(2, "named");
-    CButtonDef* unnamed = Put(6, "x");
-    unnamed->SetName("");
-    const std::string unnamedName = unnamed->Name();
-    tp.prompter.answers = {MsgAnswer::No};
+    // An internet-address button has no name of its own.
+    CButtonDef* address = CButtonDef::CreateAt(model, 0, 6, "", "", "", 0, 1);
+    ASSERT_NE(address, nullptr);
+    address->SetUrl("https://example.org");
+    ASSERT_EQ(address->Name(), "");
+    tp.prompter.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes};
     RightClick(2);
     DeleteButton(model);
-    EXPECT_EQ(Layout(), "2=named 6=" + unnamedName);
+    EXPECT_EQ(Layout(), "2=named 6=");
+    RightClick(6);
+    DeleteButton(model);
+    EXPECT_EQ(Layout(), "2=named");
+    RightClick(2);
+    DeleteButton(model);
+    EXPECT_EQ(Layout(), "");
+    ASSERT_EQ(tp.prompter.messages.size(), 3u);
     EXPECT_EQ(tp.prompter.messages[0].text,
               "Are you sure that you want to delete button \"named\" ?");
-    EXPECT_EQ(tp.prompter.messages[0].caption, "Confirm Button Deletion");
-    DeleteButton(model);
-    EXPECT_EQ(Layout(), "6=" + unnamedName);
-    EXPECT_EQ(Sounds(), std::vector<std::string>{"Delete"});
+    EXPECT_EQ(tp.prompter.messages[1].text, "Are you sure that you want to delete button 7 ?");
+    for (const RecordedMessage& m : tp.prompter.messages) {
+        EXPECT_EQ(m.caption, "Confirm Button Deletion");
+        EXPECT_EQ(m.icon, MsgIcon::Question);
+    }
+    EXPECT_EQ(Sounds(), (std::vector<std::string>{"Delete", "Delete"}));
 }
 
 TEST_F(ButtonEditing, ShiftsMoveTheRunAndFocusTheLastSlot) {
@@ -327,9 +350,11 @@ TEST_F(ContextMenuTest, MenusFollowTheSlotAndTheButton) {
     EXPECT_EQ(button->menu, kButtonMenu);
     EXPECT_EQ(Entry(*button, IdFindFile)->text, "&Find Folder...");
     EXPECT_TRUE(Entry(*button, IdLaunchMaximized)->checked);
-    // Commands of features still to come are shown, disabled.
-    for (int id : {IdScheduleLaunch, IdAddToFavorites, IdChangeIcon, IdDownloadData})
-        EXPECT_FALSE(Entry(*button, id)->enabled) << id;
+    // A command the window has no handler for is shown, disabled.
+    state.SetAvailable(IdAddToFavorites, false);
+    EXPECT_FALSE(Entry(*PrepareContextMenu(model, state, 1), IdAddToFavorites)->enabled);
+    state.SetAvailable(IdAddToFavorites, true);
+    EXPECT_TRUE(Entry(*PrepareContextMenu(model, state, 1), IdAddToFavorites)->enabled);
 
     model.settings.FileBackupEnabled = true;
     EXPECT_EQ(PrepareContextMenu(model, state, 1)->menu, kButtonBackupMenu);

@@ -1,5 +1,8 @@
 #include "ui/Caption.h"
 
+#include <clocale>
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "model/Model.h"
@@ -83,6 +86,35 @@ TEST_F(CaptionTest, DateTimeTextForEachPartCombination) {
     s.ShowTimeWeekday = 0;
     s.ShowTimeTime = 0;
     EXPECT_EQ(DateTimeText(s, LocalDateTime{2041, 3, 1, 0, 0, 0, 5}), "March 01, 2041  ");
+}
+
+// A German locale built for the test: its day names differ and its time
+// format has no AM/PM marker.
+TEST_F(CaptionTest, DateTimeReadsTheSameInAnotherLocale) {
+    const std::string locales = dir.File("locales");
+    const std::string build = "mkdir -p '" + locales + "' && localedef -i de_DE -f UTF-8 '" +
+                              locales + "/de_DE.UTF-8' 2>/dev/null";
+    if (std::system(build.c_str()) != 0)
+        GTEST_SKIP() << "localedef or the de_DE source is missing";
+    const char* oldPath = std::getenv("LOCPATH");
+    const std::string keptPath = oldPath ? oldPath : "";
+    const std::string keptLocale = std::setlocale(LC_ALL, nullptr);
+    ::setenv("LOCPATH", locales.c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+
+    CSettings s;
+    s.ShowTimeWeekday = 1;
+    s.ShowTimeDate = 1;
+    s.ShowTimeTime = 1;
+    const std::string full = DateTimeText(s, tp.clock.now);
+    s.ShowTimeWeekday = 2;
+    s.ShowTimeDate = 2;
+    const std::string morning = DateTimeText(s, LocalDateTime{2026, 12, 8, 0, 5, 0, 2});
+
+    std::setlocale(LC_ALL, keptLocale.c_str());
+    oldPath ? ::setenv("LOCPATH", keptPath.c_str(), 1) : ::unsetenv("LOCPATH");
+    EXPECT_EQ(full, "Tuesday, December 08, 2026  02:05 PM");
+    EXPECT_EQ(morning, "Tue, Dec 08, 2026  12:05 AM");
 }
 
 TEST_F(CaptionTest, DateTimeIsAppendedOrReplacesEverythingWithTheSpecialFile) {

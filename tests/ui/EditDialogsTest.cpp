@@ -4,6 +4,7 @@
 #include "ui/ButtonPropertiesEdit.h"
 #include "ui/qt/ButtonPropsDialog.h"
 #include "ui/qt/ButtonTextDialog.h"
+#include "ui/qt/CategoryListDialog.h"
 #include "ui/ButtonTextEdit.h"
 #include "ui/CategoryOps.h"
 #include "ui/OrganizeCategories.h"
@@ -295,6 +296,28 @@ TEST(QtCollation, IgnoresLetterCase) {
     EXPECT_LT(QtCollate("apple", "Banana"), 0);
     EXPECT_GT(QtCollate("zeta", "Alpha"), 0);
     EXPECT_LT(QtCollate("Games", "music"), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CategoryListDialog, OnlyTheUsersSelectionNamesTheCategory) {
+    CCategoryListDlg dialog({"Tools", "Games"}, nullptr);
+    dialog.show();
+    auto* list = Child<QListWidget>(dialog, "categoryList");
+    // The focus makes a row current without selecting it; Enter then takes
+    // the default OK with nothing chosen.
+    list->setFocus();
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Chosen(), "");
+
+    list->setCurrentRow(1);
+    EXPECT_EQ(dialog.Chosen(), "Games");
+    list->clearSelection();
+    EXPECT_EQ(dialog.Chosen(), "");
 }
 
 } // namespace

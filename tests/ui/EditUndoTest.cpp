@@ -29,40 +29,42 @@ class EditUndo : public EditTest {
 };
 
 TEST_F(EditUndo, EachOperationIsUndoneExactly) {
+    // `logged` is what the Undo dialog lists for the operation.
     struct Row {
         const char* what;
+        const char* logged;
         std::function<void()> run;
     };
     const std::string file = dir.Write("new.txt", "n");
     const std::string icon = dir.Write("pic.ico", "i");
     tp.icons.counts[icon] = 1;
     const Row rows[] = {
-        {"move before",
+        {"move before", "Move Button",
          [&] {
              RightClick(5);
              StartTwoClick(model, TwoClickMode::Move);
              ClickSlot(model, dialogs, 1);
          }},
-        {"move after",
+        {"move after", "Move Button",
          [&] {
              RightClick(0);
              StartTwoClick(model, TwoClickMode::Move);
              ClickSlot(model, dialogs, 4);
          }},
-        {"move across",
+        {"move across", "Move Button",
          [&] {
              RightClick(2);
              StartTwoClick(model, TwoClickMode::Move);
              SwitchCategory(model, 1);
              ClickSlot(model, dialogs, 0);
          }},
-        {"copy",
+        {"copy", "Copy Button",
          [&] {
              RightClick(2);
              StartTwoClick(model, TwoClickMode::Copy);
              ClickSlot(model, dialogs, 20);
          }},
-        {"copy icon",
+        {"copy icon", "Copy Button Icon",
          [&] {
              model.GetButton(0, 9)->SetIconFile(icon);
              model.GetButton(0, 9)->LoadButtonIcon();
@@ -72,61 +74,63 @@ TEST_F(EditUndo, EachOperationIsUndoneExactly) {
              StartTwoClick(model, TwoClickMode::CopyIcon);
              ClickSlot(model, dialogs, 0);
          }},
-        {"delete",
+        {"delete", "Delete Button",
          [&] {
              RightClick(4);
              DeleteButton(model);
          }},
-        {"shift right",
+        {"shift right", "Shift Buttons Right",
          [&] {
              RightClick(1);
              ShiftRight(model);
          }},
-        {"shift left",
+        {"shift left", "Shift Buttons Left",
          [&] {
              RightClick(5);
              ShiftLeft(model);
          }},
-        {"remove gap",
+        {"remove gap", "Remove Gaps",
          [&] {
              RightClick(3);
              RemoveGap(model);
          }},
-        {"maximize",
+        {"maximize", "Set Open Mode",
          [&] {
              RightClick(2);
              ToggleLaunchMaximized(model);
          }},
-        {"properties",
+        {"properties", "Change Button Properties",
          [&] {
              CButtonPropertiesEdit e(model, *model.GetButton(0, 1));
              e.SetParameters("-p");
              e.Apply();
          }},
         {"file dialog",
+         "Add Button via File Selection Dialog; Add Button via File Selection Dialog",
          [&] {
              tp.prompter.files.push_back({{file, file}, 1, ""});
              AddByFileDialog(model, 3);
          }},
-        {"address",
+        {"address", "Add Button for Internet Address",
          [&] {
              dialogs.texts = {std::string("https://a.example")};
              AddInternetAddress(model, dialogs, -1);
          }},
-        {"drop", [&] { DropFile(model, dialogs, file, 6, false); }},
-        {"create category",
+        {"drop", "Add Button via Drag-and-Drop", [&] { DropFile(model, dialogs, file, 6, false); }},
+        {"create category", "Create Category",
          [&] {
              dialogs.texts = {std::string("New")};
              CreateNewCategory(model, dialogs);
          }},
-        {"rename start-up category",
+        {"rename start-up category", "Rename Category",
          [&] {
              dialogs.texts = {std::string("Renamed")};
              RenameCurrentCategory(model, dialogs);
          }},
-        {"delete shown category", [&] { DeleteCategoryAt(model, 0); }},
-        {"sort", [&] { SortCategories(model, DefaultCollation); }},
+        {"delete shown category", "Delete Category", [&] { DeleteCategoryAt(model, 0); }},
+        {"sort", "Sort Categories", [&] { SortCategories(model, DefaultCollation); }},
         {"organize",
+         "Move Category Up; Move Category Up", // the top clears the selection
          [&] {
              COrganizeCategories o(model, DefaultCollation);
              o.Select(2);
@@ -142,6 +146,10 @@ TEST_F(EditUndo, EachOperationIsUndoneExactly) {
         row.run();
         ASSERT_NE(Config(), before_) << row.what;
         ASSERT_FALSE(model.changes.Empty()) << row.what;
+        std::string logged;
+        for (const auto& change : model.changes.changes)
+            logged += (logged.empty() ? "" : "; ") + change->description;
+        EXPECT_EQ(logged, row.logged) << row.what;
         tp.prompter.answers = {MsgAnswer::Yes};
         UndoAllChanges(model);
         EXPECT_EQ(Config(), before_) << row.what;

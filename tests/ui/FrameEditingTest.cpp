@@ -120,4 +120,10 @@ TEST_F(FrameEditing, EmptySlotAddressGoesToTheRightClickedSlot) {
     EXPECT_EQ(model->changes.Count(), 1u);
 }
 
+TEST_F(FrameEditing, ContextMenuCommandsOfTheFrameAreEnabled) {
+    // The window's own command table decides, not a list kept by a test.
+    WithModalSteps({Choose(IdAddToFavorites)}, [&] { RightClick(0); });
+    EXPECT_TRUE(model->favorites.Exist());
+}
+
 } // namespace

@@ -250,11 +250,17 @@ TEST_F(LauncherTest, ShellFolderNamesStartTheDesktopsTools) {
     }
     EXPECT_EQ(tp.sound.played.size(), 3u);
 
-    // Without any of the tools nothing happens, not even the sound.
+    // Without any of the tools nothing starts and no sound plays, but the
+    // user learns which programs were looked for.
     tp.shell.programs.clear();
     EXPECT_FALSE(LaunchButton(model, 0, 0));
     EXPECT_EQ(tp.shell.calls.size(), 3u);
     EXPECT_EQ(tp.sound.played.size(), 3u);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(Messages()[0].text,
+              "None of the programs for \"Printers\" is installed on this desktop.\r\n\r\n"
+              "Looked for: system-config-printer, gnome-control-center, systemsettings.");
 }
 
 struct DropCase {
@@ -304,17 +310,27 @@ TEST_F(LauncherTest, EmailUtilityClicksTheFirstEmailButtonInTableOrder) {
     Add(5, "E-Mail", tool, "exe", 1, 1);
     Add(9, "e-mail", tool, "exe", 1, 0);
     Add(7, "E-MAIL", tool, "exe", 1, 0);
-    std::vector<std::pair<int, int>> clicked;
-    OpenEmailUtility(model, [&](int c, int s) { clicked.emplace_back(c, s); });
-    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{0, 7}}));
+    Add(2, "Other", Program("other"), "exe", 1, 0);
+    model.SetCurrentCategoryIndex(1);
+    OpenEmailUtility(model);
+    ASSERT_EQ(tp.shell.calls.size(), 1u);
+    EXPECT_EQ(tp.shell.calls[0].request.target, tool);
+    EXPECT_EQ(model.CurrentCategoryIndex(), 1) << "the shown category stays";
     EXPECT_TRUE(Messages().empty());
+
+    // A missing target is reported as for a click.
+    tp.shell.calls.clear();
+    model.GetButton(0, 7)->SetTarget(dir.File("gone"));
+    OpenEmailUtility(model);
+    EXPECT_TRUE(tp.shell.calls.empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].caption, "Bad Button");
 }
 
 TEST_F(LauncherTest, EmailUtilityExplainsHowToMakeTheButton) {
     Add(0, "Mail", Program("mail"), "exe");
-    bool clicked = false;
-    OpenEmailUtility(model, [&](int, int) { clicked = true; });
-    EXPECT_FALSE(clicked);
+    OpenEmailUtility(model);
+    EXPECT_TRUE(tp.shell.calls.empty());
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].caption, "Create E-Mail Utility Button");
     EXPECT_EQ(Messages()[0].icon, MsgIcon::Exclamation);

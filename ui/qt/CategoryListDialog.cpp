@@ -14,8 +14,13 @@ CCategoryListDlg::CCategoryListDlg(const std::vector<std::string>& names, QWidge
     list_->setObjectName(QStringLiteral("categoryList"));
     for (const std::string& name : names)
         list_->addItem(DialogSupport::Text(name));
-    connect(list_, &QListWidget::currentTextChanged, this,
-            [this](const QString& name) { chosen_ = DialogSupport::Bytes(name); });
+    // The user's selection names the category; a row that the focus alone
+    // made current does not.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = list_->selectedItems();
+        chosen_ =
+            selected.isEmpty() ? std::string() : DialogSupport::Bytes(selected.first()->text());
+    });
 
     auto* ok = new QPushButton(QStringLiteral("&OK"));
     ok->setObjectName(QStringLiteral("okButton"));

@@ -97,12 +97,7 @@ void CMainFrame::BuildCommandTable() {
     commands_[IdCategoryDown] = [this] { ShowCategoryStep(SteppedCategory(model_, +1)); };
     commands_[IdHome] = [this] { ShowCategoryStep(HomeCategory(model_)); };
     commands_[IdWebBrowser] = [this] { OpenWebBrowser(model_); };
-    commands_[IdEmailUtility] = [this] {
-        OpenEmailUtility(model_, [this](int category, int slot) {
-            view_->ShowCategory(category);
-            ClickSlot(slot);
-        });
-    };
+    commands_[IdEmailUtility] = [this] { OpenEmailUtility(model_); };
     for (int id : {IdScreenSaver, IdScreenSaverBitmap, IdTrayScreenSaver})
         commands_[id] = [this] { StartScreenSaver(model_); };
     commands_[IdViewStartMenu] = [this] { ViewStartMenuFolder(model_); };
