@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox trayer xdotool imagemagick x11-utils dbus-x11
+  desktop-file-utils appstream man-db
 )
 missing=()
 for p in "${packages[@]}"; do
