@@ -18,6 +18,7 @@ inline constexpr const char* LockOpen = ":/icons/lock-open.svg";
 inline constexpr const char* Home = ":/icons/home.svg";
 inline constexpr const char* Floppy = ":/icons/floppy.svg";
 inline constexpr const char* Schedule = ":/icons/schedule.svg";
+inline constexpr const char* Calendar = ":/icons/calendar.svg";
 inline constexpr const char* ScreenSaver = ":/icons/screensaver.svg";
 inline constexpr const char* Up = ":/icons/up.svg";
 inline constexpr const char* Down = ":/icons/down.svg";

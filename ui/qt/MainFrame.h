@@ -22,6 +22,8 @@ class Tutorial;
 class QMenu;
 class QAction;
 class QtClockActions;
+class CScheduleListDlg;
+enum class ScheduleMode;
 
 // The program's only top-level window: the menu bar with its bitmap buttons,
 // the button grid, placement and docking, auto-hide, keep-on-top, the tray
@@ -84,6 +86,10 @@ class CMainFrame : public QMainWindow, public FrameHost {
     // The dialogs the editing commands open.
     EditDialogs& Dialogs();
     QMenu* SystemMenu() const { return systemMenu_; }
+    // The schedule list of launches or alarms, modal; while it is open the
+    // clock tick refills it through RefreshScheduleList().
+    void OpenScheduleList(ScheduleMode mode);
+    void RefreshScheduleList();
 
     // FrameHost.
     void SetFrameRect(const Rect& rect) override;
@@ -122,6 +128,8 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void RunEditCommand(int id);
     void DropOnView(const QString& file, const QPoint& pos);
     void DropTestFile();
+    // The schedule and alarm commands (MainFrameSchedule.cpp).
+    void BuildScheduleCommands();
 
     CModel& model_;
     CFrameGeometry geometry_;
@@ -131,6 +139,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     std::unique_ptr<TrayIcon> tray_;
     Tutorial* tutorial_ = nullptr;
     QtClockActions* clock_ = nullptr;
+    CScheduleListDlg* scheduleList_ = nullptr;
     std::map<int, std::function<void()>> commands_;
     std::unique_ptr<QtEditDialogs> dialogs_;
     std::map<int, QAction*> actions_;

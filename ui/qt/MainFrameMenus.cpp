@@ -124,6 +124,7 @@ void CMainFrame::BuildCommandTable() {
         CDefaultSoundsDlg dialog(model_, this);
         dialog.exec();
     };
+    BuildScheduleCommands();
     BuildEditCommands();
     for (const auto& [id, handler] : commands_)
         menuState_.SetAvailable(id, true);

@@ -53,3 +53,7 @@ void QtClockActions::ShowAlarm(const CSchedule& alarm, const std::string& dateTi
 void QtClockActions::SaveConfiguration() {
     frame_.SaveConfiguration();
 }
+
+void QtClockActions::RefreshScheduleList() {
+    frame_.RefreshScheduleList();
+}

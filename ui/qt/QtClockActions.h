@@ -21,6 +21,7 @@ class QtClockActions : public QObject, public ClockTickActions {
     void LaunchScheduled(int category, int slot) override;
     void ShowAlarm(const CSchedule& alarm, const std::string& dateTimeLine) override;
     void SaveConfiguration() override;
+    void RefreshScheduleList() override;
 
   private:
     void Tick();
