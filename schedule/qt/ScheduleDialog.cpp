@@ -182,7 +182,11 @@ CScheduleDlg::CScheduleDlg(CModel& model, CScheduleEdit& edit, std::function<voi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(oneTime);
-    layout->addWidget(types_[1]);
+    // Daily has no group of its own; it lines up with the radios in the groups.
+    auto* dailyRow = new QHBoxLayout;
+    dailyRow->setContentsMargins(oneTime->contentsMargins().left() + 2, 0, 0, 0);
+    dailyRow->addWidget(types_[1]);
+    layout->addLayout(dailyRow);
     layout->addWidget(weekly);
     layout->addWidget(monthly);
     layout->addWidget(time);
@@ -202,12 +206,23 @@ CScheduleDlg::CScheduleDlg(CModel& model, CScheduleEdit& edit, std::function<voi
     connect(cancel_, &QPushButton::clicked, this, &CScheduleDlg::CancelSchedule);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Tab follows the rows as they are read.
+    QList<QWidget*> order = {message_, set_, types_[0], month_, day_, year_, today_, calendar_,
+                             types_[1], types_[2]};
+    for (QRadioButton* r : weekdays_)
+        order.append(r);
+    order << types_[3] << monthDay_ << lastDay_ << hour_ << minute_ << am_ << pm_ << now_
+          << schedule_ << cancel_ << exitButton;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     ShowFields();
+    // A new alarm starts with its message; otherwise the type comes first.
     if (alarm && !edit_.Exists()) {
         message_->setFocus();
         message_->selectAll();
     } else {
-        hour_->setFocus();
+        typeGroup_->checkedButton()->setFocus();
     }
 }
 
