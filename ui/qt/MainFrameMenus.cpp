@@ -23,6 +23,7 @@
 #include "ui/qt/AboutBox.h"
 #include "ui/CategoryOps.h"
 #include "ui/qt/DorvaneView.h"
+#include "ui/qt/OptionsSheet.h"
 #include "ui/HelpTexts.h"
 #include "ui/Launcher.h"
 #include "ui/MenuIds.h"
@@ -125,6 +126,12 @@ void CMainFrame::BuildCommandTable() {
         dialog.exec();
     };
     BuildScheduleCommands();
+    commands_[IdSettings] = [this] {
+        QtOptionsWindow window(*this);
+        COptions sheet(model_, window, SessionStartupLinkPlaces(), this);
+        sheet.exec();
+        RefreshMenus();
+    };
     BuildEditCommands();
     for (const auto& [id, handler] : commands_)
         menuState_.SetAvailable(id, true);

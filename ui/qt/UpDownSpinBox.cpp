@@ -1,0 +1,14 @@
+#include "ui/qt/UpDownSpinBox.h"
+
+void UpDownSpinBox::stepBy(int steps) {
+    if (handler_)
+        handler_(steps);
+    else
+        QSpinBox::stepBy(steps);
+}
+
+QAbstractSpinBox::StepEnabled UpDownSpinBox::stepEnabled() const {
+    if (!handler_ || !isEnabled() || isReadOnly())
+        return QSpinBox::stepEnabled();
+    return StepUpEnabled | StepDownEnabled;
+}
