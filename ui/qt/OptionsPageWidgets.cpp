@@ -107,10 +107,7 @@ UpDownSpinBox* OptionsPage::AddUpDown(QBoxLayout* layout, const char* label, con
     row->addWidget(box);
     layout->addLayout(row);
     // A typed value is taken on Apply or OK.
-    connect(box, &QSpinBox::valueChanged, this, [this, box] {
-        if (box->hasFocus())
-            MarkModified();
-    });
+    box->SetTypedHandler([this] { MarkModified(); });
     return box;
 }
 

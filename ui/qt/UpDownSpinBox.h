@@ -10,8 +10,10 @@
 class UpDownSpinBox : public QSpinBox {
   public:
     using StepHandler = std::function<void(int delta)>;
-    explicit UpDownSpinBox(QWidget* parent = nullptr) : QSpinBox(parent) {}
+    explicit UpDownSpinBox(QWidget* parent = nullptr);
     void SetStepHandler(StepHandler handler) { handler_ = std::move(handler); }
+    // Called when the user types into the edit (not when the program sets it).
+    void SetTypedHandler(std::function<void()> handler) { typed_ = std::move(handler); }
     void stepBy(int steps) override;
 
   protected:
@@ -19,4 +21,5 @@ class UpDownSpinBox : public QSpinBox {
 
   private:
     StepHandler handler_;
+    std::function<void()> typed_;
 };
