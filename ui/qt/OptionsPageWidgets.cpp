@@ -101,7 +101,7 @@ UpDownSpinBox* OptionsPage::AddUpDown(QBoxLayout* layout, const char* label, con
     box->SetStepHandler(std::move(onStep));
     auto* caption = new QLabel(QString::fromUtf8(label));
     caption->setBuddy(box);
-    box->setAccessibleName(caption->text());
+    box->setAccessibleName(caption->text().remove(QLatin1Char('&')));
     auto* row = new QHBoxLayout;
     row->addWidget(caption, 1);
     row->addWidget(box);
@@ -273,11 +273,11 @@ CButtonPropsPage::CButtonPropsPage(CModel& model, OptionsWindow& window)
     QVBoxLayout* column = PageColumn(this);
     const ButtonPropsChoice c = ButtonPropsChoice::From(model_.settings);
     QVBoxLayout* size = AddGroup(column, "Button Size", "buttonSizeGroup");
-    width_ = AddUpDown(size, "Button Width", "buttonWidth", kButtonSizeRange, c.width,
+    width_ = AddUpDown(size, "Button &Width", "buttonWidth", kButtonSizeRange, c.width,
                        [this](int d) { Step(width_, kButtonSizeRange, d); });
-    height_ = AddUpDown(size, "Button Height", "buttonHeight", kButtonSizeRange, c.height,
+    height_ = AddUpDown(size, "Button &Height", "buttonHeight", kButtonSizeRange, c.height,
                         [this](int d) { Step(height_, kButtonSizeRange, d); });
-    spacing_ = AddUpDown(size, "Spacing Between Buttons", "buttonSpacing", kButtonSpacingRange,
+    spacing_ = AddUpDown(size, "S&pacing Between Buttons", "buttonSpacing", kButtonSpacingRange,
                          c.spacing, [this](int d) { Step(spacing_, kButtonSpacingRange, d); });
 
     QVBoxLayout* text = AddGroup(column, "Text on Buttons", "textOnButtonsGroup");
@@ -432,7 +432,7 @@ CMisc::CMisc(CModel& model, OptionsWindow& window, StartupLinkPlaces places)
       startupBox_(ReadStartupLinkBox(model.platform.fs, places_)) {
     QVBoxLayout* column = PageColumn(this);
     startup_ =
-        AddCheck(column, "Start Dorvane when you log in", "startWithSession", startupBox_.current);
+        AddCheck(column, "&Start Dorvane when you log in", "startWithSession", startupBox_.current);
     connect(startup_, &QCheckBox::clicked, this,
             [this](bool checked) { startupBox_.current = checked; });
 }
