@@ -207,8 +207,8 @@ CScheduleDlg::CScheduleDlg(CModel& model, CScheduleEdit& edit, std::function<voi
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // Tab follows the rows as they are read.
-    QList<QWidget*> order = {message_, set_, types_[0], month_, day_, year_, today_, calendar_,
-                             types_[1], types_[2]};
+    QList<QWidget*> order = {message_, set_,   types_[0], month_,    day_,
+                             year_,    today_, calendar_, types_[1], types_[2]};
     for (QRadioButton* r : weekdays_)
         order.append(r);
     order << types_[3] << monthDay_ << lastDay_ << hour_ << minute_ << am_ << pm_ << now_
