@@ -127,9 +127,10 @@ std::vector<std::string> DefaultsFor(const std::string& file, const std::string&
 
 const std::vector<std::string>& PosixShell::OwnVariables() {
     // QT_QPA_PLATFORM: the start script's choice of XWayland for the program.
-    // The start-up tokens were addressed to the program's own start.
+    // The start-up tokens were addressed to the program's own start, and
+    // DORVANE_START_COMMAND names the start script that ran it.
     static const std::vector<std::string> names = {"QT_QPA_PLATFORM", "DESKTOP_STARTUP_ID",
-                                                   "XDG_ACTIVATION_TOKEN"};
+                                                   "XDG_ACTIVATION_TOKEN", "DORVANE_START_COMMAND"};
     return names;
 }
 

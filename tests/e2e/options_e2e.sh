@@ -3,7 +3,7 @@
 # user would: the Button Width up-down widens the grid while it is clicked,
 # and the Miscellaneous page's box creates an autostart entry after its
 # question; the entry validates and starts Dorvane in its program folder.
-# Usage: options_e2e.sh PROGRAM. Exit 77 = skipped.
+# Usage: options_e2e.sh START_SCRIPT. Exit 77 = skipped.
 set -u
 program=$1
 display_base=300
@@ -12,16 +12,19 @@ needed="desktop-file-validate"
 
 # One row of four 54-pixel buttons in a free window; the sheet opens on the
 # Button Properties page (the last one shown).
-mkdir -p "$work/folder" "$work/config/Ombrell"
+# The start script runs the program in $XDG_DATA_HOME/dorvane, its program
+# folder.
+folder=$work/data/dorvane
+mkdir -p "$folder" "$work/config/Ombrell"
 printf '%s\r\n' "DORVANE CONFIGURATION FILE v10.0" "12/08/2026  01:00:00" SETTINGS \
   "ActiveOptionsPropPage 4" "TextOnButtons 2" "ButtonWidth 54" "ButtonHeight 64" \
   "ButtonSpacing 1" "LayoutRowType 2" "LayoutColType 2" "NRowsConstant 1" "NColsConstant 4" \
   "SpecialWindowLayout 0" "FrameX 40" "FrameY 40" "AutoHide 0" "LockWindowPosition 0" \
-  BUTTONS "CATEGORY Tools" >"$work/folder/Buttons.cfg"
+  BUTTONS "CATEGORY Tools" >"$folder/Buttons.cfg"
 printf '[Settings]\nDVFirstUse=0\nDVLastConfig=Buttons\n' >"$work/config/Ombrell/Dorvane.ini"
-run_env=(XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work")
+run_env=(XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work")
 
-(cd "$work/folder" && exec env "${run_env[@]}" "$program") >"$work/program.log" 2>&1 &
+(cd "$work" && exec env "${run_env[@]}" "$program") >"$work/program.log" 2>&1 &
 dorvane=$!
 pids+=($dorvane)
 window=$(find_window 'DORVANE  ') || fail "no window appeared"
@@ -74,13 +77,13 @@ desktop-file-validate "$entry" || fail "the autostart entry does not validate"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 path_line=$(sed -n 's/^Path=//p' "$entry")
 [ "$exec_line" = "$(readlink -f "$program")" ] || fail "Exec is '$exec_line'"
-[ "$path_line" = "$work/folder" ] || fail "Path is '$path_line', not the program folder"
+[ "$path_line" = "$folder" ] || fail "Path is '$path_line', not the program folder"
 
 close_program "$dorvane"
-grep -q $'^ButtonWidth 64\r$' "$work/folder/Buttons.cfg" || fail "the wider buttons were not saved"
+grep -q $'^ButtonWidth 64\r$' "$folder/Buttons.cfg" || fail "the wider buttons were not saved"
 
-# What the session would run at the next login: Exec in Path. It shows its
-# window (and ends after the first paint).
+# What the session would run at the next login: the start script, in the
+# program folder. It shows the window (and ends after the first paint).
 (cd "$path_line" && exec env "${run_env[@]}" DORVANE_EXIT_AFTER_FIRST_PAINT=1 \
   timeout 20 "$exec_line") >>"$work/program.log" 2>&1 || fail "the entry's command did not start Dorvane"
 echo "PASS: width $before -> $after, entry $entry"

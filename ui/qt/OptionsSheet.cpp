@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -43,7 +44,13 @@ StartupLinkPlaces SessionStartupLinkPlaces() {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (!config.isEmpty())
         places.autostartFolder = DialogSupport::PathBytes(config + QStringLiteral("/autostart"));
-    places.executable = DialogSupport::PathBytes(QCoreApplication::applicationFilePath());
+    // Started through its start script (which sets the program folder and
+    // the display platform), the program is started the same way at login.
+    const QString script = qEnvironmentVariable("DORVANE_START_COMMAND");
+    const QString command = !script.isEmpty() && QFileInfo(script).isExecutable()
+                                ? script
+                                : QCoreApplication::applicationFilePath();
+    places.executable = DialogSupport::PathBytes(command);
     return places;
 }
 

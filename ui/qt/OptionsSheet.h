@@ -28,7 +28,8 @@ class QtOptionsWindow : public OptionsWindow {
     CMainFrame& frame_;
 };
 
-// The autostart folder of this session and the running program.
+// The autostart folder of this session and the running program's start
+// command: its start script when it ran through one, else the program itself.
 StartupLinkPlaces SessionStartupLinkPlaces();
 
 // " Dorvane Settings": the eight option pages as tabs, with OK, Cancel and
