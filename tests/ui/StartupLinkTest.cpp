@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
+
 #include "tests/ui/OptionsFixture.h"
 
 namespace {
@@ -21,6 +23,16 @@ TEST(DesktopEntryText, ExecArgumentsAreQuotedOnlyWhenTheyMustBe) {
     for (const auto& c : cases)
         EXPECT_EQ(DesktopStringValue(DesktopExecArgument(c.path)), c.exec) << c.path;
     EXPECT_EQ(DesktopStringValue(" lead\ttab\nline"), "\\slead\\ttab\\nline");
+
+    // Where the desktop's own checker is installed, every such entry passes it.
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0)
+        return;
+    TempDir dir;
+    for (const auto& c : cases) {
+        const std::string entry =
+            dir.Write("Dorvane 10.desktop", StartupLinkContents(c.path, "/data/my folder/it's"));
+        EXPECT_EQ(std::system(("desktop-file-validate '" + entry + "' >&2").c_str()), 0) << c.path;
+    }
 }
 
 TEST(DesktopEntryText, EntryStartsTheProgramInItsProgramFolder) {
