@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox trayer xdotool imagemagick x11-utils dbus-x11
-  desktop-file-utils appstream man-db
+  desktop-file-utils appstream man-db python3-pyatspi gir1.2-atspi-2.0 at-spi2-core
 )
 missing=()
 for p in "${packages[@]}"; do

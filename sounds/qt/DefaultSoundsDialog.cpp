@@ -53,7 +53,10 @@ CDefaultSoundsDlg::CDefaultSoundsDlg(CModel& model, QWidget* parent)
     exitButton->setObjectName(QStringLiteral("exit"));
 
     auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(new QLabel(QStringLiteral("Sound File:"), this));
+    auto* fileLabel = new QLabel(QStringLiteral("Sound File:"), this);
+    fileLabel->setBuddy(file_); // names the field for screen readers
+    list_->setAccessibleName(QStringLiteral("Actions and their sound files"));
+    fileRow->addWidget(fileLabel);
     fileRow->addWidget(file_, 1);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {browse_, play_, remove_, useDefault_})

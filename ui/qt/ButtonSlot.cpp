@@ -1,12 +1,15 @@
 #include "ui/qt/ButtonSlot.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 
 ButtonSlot::ButtonSlot(int slot, QWidget* parent) : QAbstractButton(parent), slot_(slot) {
     setObjectName(QStringLiteral("slot%1").arg(slot));
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the slots in order; a mouse click does not move the focus.
+    setFocusPolicy(Qt::TabFocus);
     hide();
 }
 
@@ -35,10 +38,25 @@ void ButtonSlot::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (event->button() == Qt::RightButton) {
-        Q_EMIT RightClicked(slot_);
+        Q_EMIT RightClicked(slot_, event->globalPosition().toPoint());
         return;
     }
     QAbstractButton::mousePressEvent(event);
+}
+
+void ButtonSlot::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        Q_EMIT RightClicked(slot_, mapToGlobal(rect().center()));
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void ButtonSlot::mouseReleaseEvent(QMouseEvent* event) {
@@ -66,6 +84,12 @@ void ButtonSlot::paintEvent(QPaintEvent*) {
         else
             painter.drawPixmap(iconAt,
                                style()->generatedIconPixmap(QIcon::Disabled, icon_, &option));
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
     if (!textMode_)
         return;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QList>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -34,12 +35,15 @@ class ButtonSlot : public QAbstractButton {
     const QPixmap& Picture() const { return icon_; }
 
   Q_SIGNALS:
-    void RightClicked(int slot);
+    // A right click, the Menu key or Shift+F10; `globalPos` is where the
+    // context menu opens.
+    void RightClicked(int slot, QPoint globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     int slot_;

@@ -8,6 +8,7 @@
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "resources/IconNames.h"
+#include "ui/AccessibleNames.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/MainFrame.h"
 #include "ui/Tooltips.h"
@@ -78,6 +79,9 @@ void CDorvaneView::RefreshSlot(int slot) {
     ButtonSlot* control = slots_[slot];
     control->SetFace(icon, ToQRect(face.icon), lines);
     control->SetActive(SlotActive(model_, slot));
+    const AccessibleText spoken = SlotAccessibleText(model_, slot);
+    control->setAccessibleName(QString::fromStdString(spoken.name));
+    control->setAccessibleDescription(QString::fromStdString(spoken.description));
 }
 
 void CDorvaneView::RefreshSlotStates() {

@@ -48,7 +48,7 @@ class CDorvaneView : public QWidget {
 
   Q_SIGNALS:
     void SlotClicked(int slot);
-    void SlotRightClicked(int slot);
+    void SlotRightClicked(int slot, QPoint globalPos);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

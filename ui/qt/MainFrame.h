@@ -82,7 +82,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void HandleDrop(const QList<QString>& files, const QPoint& pos);
     // A right click on a slot: its context menu, or a click while a two-click
     // operation is pending.
-    void RightClickSlot(int slot);
+    void RightClickSlot(int slot, QPoint globalPos);
     // The dialogs the editing commands open.
     EditDialogs& Dialogs();
     QMenu* SystemMenu() const { return systemMenu_; }

@@ -123,7 +123,7 @@ void CMainFrame::RunEditCommand(int id) {
     found->second();
 }
 
-void CMainFrame::RightClickSlot(int slot) {
+void CMainFrame::RightClickSlot(int slot, QPoint globalPos) {
     const std::optional<PreparedContextMenu> prepared =
         PrepareContextMenu(model_, menuState_, slot);
     if (!prepared) {
@@ -145,7 +145,7 @@ void CMainFrame::RightClickSlot(int slot) {
         action->setCheckable(entry.checked);
         action->setChecked(entry.checked);
     }
-    QAction* chosen = menu.exec(QCursor::pos());
+    QAction* chosen = menu.exec(globalPos);
     if (!chosen)
         return;
     const int id = chosen->data().toInt();

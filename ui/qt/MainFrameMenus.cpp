@@ -20,6 +20,7 @@
 #include "schedule/LaunchSchedules.h"
 #include "sounds/qt/DefaultSoundsDialog.h"
 #include "sounds/PlaySound.h"
+#include "ui/AccessibleNames.h"
 #include "ui/qt/AboutBox.h"
 #include "ui/CategoryOps.h"
 #include "ui/qt/DorvaneView.h"
@@ -285,6 +286,9 @@ void CMainFrame::RebuildMenuBar() {
             new QAction(QIcon(QString::fromUtf8(PicturePath(item.picture))), QString(), menuBar());
         action->setData(item.id);
         action->setObjectName(QStringLiteral("bitmap%1").arg(item.id));
+        // The text names the picture for screen readers; the menu bar draws
+        // only the icon of an action that has one.
+        action->setText(QtText(PictureButtonName(item.id)));
         const std::string tip = ControlTooltip(item.id);
         if (!tip.empty())
             action->setToolTip(QtText(tip));

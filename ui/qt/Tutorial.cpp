@@ -47,9 +47,14 @@ Tutorial::Tutorial(CModel& model, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Lesson:")), 0, 0);
+    // Each label is its field's buddy, which names the field for screen readers.
+    auto* lessonLabel = new QLabel(QStringLiteral("Lesson:"));
+    lessonLabel->setBuddy(lesson_);
+    auto* actionLabel = new QLabel(QStringLiteral("Action:"));
+    actionLabel->setBuddy(action_);
+    fields->addWidget(lessonLabel, 0, 0);
     fields->addWidget(lesson_, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Action:")), 1, 0, Qt::AlignTop);
+    fields->addWidget(actionLabel, 1, 0, Qt::AlignTop);
     fields->addWidget(action_, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(previous_);
