@@ -146,7 +146,7 @@ def main():
 
         # Every dialog the menus open: items whose text ends in "..." and are enabled.
         items = find_all(frame, lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM
-                         and n.name.endswith("...")
+                         and n.name.split("\t")[0].rstrip().endswith("...")
                          and n.getState().contains(pyatspi.STATE_ENABLED), [])
         seen = set()
         opened = 0
