@@ -17,6 +17,7 @@ inline constexpr const char* LockClosed = ":/icons/lock-closed.svg";
 inline constexpr const char* LockOpen = ":/icons/lock-open.svg";
 inline constexpr const char* Home = ":/icons/home.svg";
 inline constexpr const char* Floppy = ":/icons/floppy.svg";
+inline constexpr const char* BackupNet = ":/icons/backup-net.svg";
 inline constexpr const char* Schedule = ":/icons/schedule.svg";
 inline constexpr const char* Calendar = ":/icons/calendar.svg";
 inline constexpr const char* ScreenSaver = ":/icons/screensaver.svg";

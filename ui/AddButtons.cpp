@@ -329,8 +329,8 @@ void AddAllSpecialButtons(CModel& model) {
 
 bool DropFile(CModel& model, EditDialogs& dialogs, const std::string& path, int slot,
               bool rolledUp) {
-    // A rolled-up window hands drops to the file backup utility, which is
-    // not part of the program yet: such a drop is ignored.
+    // A rolled-up window hands drops to the file backup utility (the frame
+    // does that, see DropGoesToBackup); they never become buttons.
     if (rolledUp || path.empty() || !model.CurrentCategory())
         return false;
     const int firstEmpty = model.FindFreeSlot(-1, 0, true);

@@ -22,6 +22,8 @@
 #include "ui/qt/QtCollation.h"
 #include "ui/qt/QtEditDialogs.h"
 #include "ui/qt/UndoDialog.h"
+#include "utilities/FileBackup.h"
+#include "utilities/qt/FileBackupDialog.h"
 
 void CMainFrame::BuildEditCommands() {
     dialogs_ = std::make_unique<QtEditDialogs>(model_, this);
@@ -74,6 +76,13 @@ void CMainFrame::BuildEditCommands() {
     commands_[IdCategoryStartUp] = [&m, &d] { SetStartupCategory(m, d); };
     commands_[IdCategorySort] = [&m] { SortCategories(m, QtCollate); };
     commands_[IdUndoChanges] = [this] { CUndoDlg::Show(model_, this); };
+    commands_[IdFileBackup] = [this] { CFileBackupDlg::Open(model_, this); };
+    commands_[IdBackupButton] = [this] {
+        const std::string path = BackupCommandPath(model_);
+        if (!path.empty())
+            CFileBackupDlg::Open(model_, this, path, true);
+    };
+    commands_[IdAllowBackup] = [&m] { ToggleAllowBackup(m); };
     // After every edit the caption and the menu states follow the model.
     for (auto& [id, command] : commands_) {
         if (existing.count(id))
@@ -163,6 +172,12 @@ void CMainFrame::DropOnView(const QString& file, const QPoint& pos) {
     const int slot = view_->HitTest(view_->mapToGlobal(pos));
     const bool onSlot = slot >= 0 && slot < kSlotsPerCategory && view_->Slot(slot)->isVisible();
     const bool rolledUp = frameGeometry().width() <= 9 || frameGeometry().height() <= 9;
+    if (DropGoesToBackup(model_, rolledUp)) {
+        CFileBackupDlg::Open(model_, this, QFile::encodeName(file).toStdString(), true);
+        raise();
+        activateWindow();
+        return;
+    }
     DropFile(model_, *dialogs_, QFile::encodeName(file).toStdString(), onSlot ? slot : -1,
              rolledUp);
     RefreshMenus();
