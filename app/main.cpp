@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "model/Model.h"
 #include "model/Startup.h"
@@ -28,6 +30,13 @@ int main(int argc, char** argv) {
     // The window's close handler decides when the program ends (a failed save
     // may keep it open), and the tray icon's menu is no window of its own.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // One copy per user and program folder (the working directory): a second
+    // start brings the running window forward and ends before it reads or
+    // writes anything.
+    SingleInstance instance(QDir::currentPath());
+    if (!instance.Claim())
+        return 0;
 
     PosixFileSystem fs;
     SettingsProfile profile;
@@ -61,6 +70,8 @@ int main(int argc, char** argv) {
         if (model.settingsModified)
             frame.SaveConfiguration();
     });
+
+    QObject::connect(&instance, &SingleInstance::Activated, &frame, &CMainFrame::BringToFront);
 
     frame.Start(state);
     return QApplication::exec();

@@ -397,6 +397,14 @@ void CMainFrame::ToggleWindowVisible() {
     activateWindow();
 }
 
+void CMainFrame::BringToFront() {
+    if (isMinimized() || !isVisible())
+        showNormal();
+    ApplyZOrder();
+    raise();
+    activateWindow();
+}
+
 void CMainFrame::OpenTutorial() {
     if (tutorial_) {
         tutorial_->raise();

@@ -77,6 +77,9 @@ class CMainFrame : public QMainWindow, public FrameHost {
     // A left click on a slot of the grid.
     void ClickSlot(int slot);
     void ToggleWindowVisible();
+    // Shows, raises and focuses the window; a rolled-up window expands as it
+    // becomes active.
+    void BringToFront();
     void OpenTutorial();
     // The first dropped file and where it was dropped (view coordinates).
     void HandleDrop(const QList<QString>& files, const QPoint& pos);
