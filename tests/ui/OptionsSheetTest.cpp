@@ -175,6 +175,37 @@ TEST_F(OptionsSheetTest, DatePreviewFollowsTheRadioButtons) {
     EXPECT_NE(frame->windowTitle().indexOf(QStringLiteral("Tuesday,   14:05")), -1);
 }
 
+TEST_F(OptionsSheetTest, WindowSoundAndLockBoxesApplyOnOkAndAreSaved) {
+    auto sheet = OpenSheet();
+    Click(*sheet, "lockPosition");
+    Click(*sheet, "keepOnTop");
+    Click(*sheet, "playChimes");
+    EXPECT_FALSE(model->settings.TopMost) << "boxes wait for OK";
+    Click(*sheet, "ok");
+    EXPECT_TRUE(model->settings.LockWindowPosition);
+    EXPECT_TRUE(model->settings.PlayChimes);
+    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("TopMost 1\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("PlayChimes 1\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("LockWindowPosition 1\r\n"), std::string::npos);
+}
+
+TEST_F(OptionsSheetTest, SetSoundsOpensTheDefaultSoundsDialogAtOnce) {
+    auto sheet = OpenSheet();
+    sheet->Tabs()->setCurrentIndex(3);
+    QApplication::processEvents();
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            title = dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    QTest::mouseClick(Find<QPushButton>(*sheet, "setSounds"), Qt::LeftButton);
+    EXPECT_EQ(title, QStringLiteral(" Default Sounds for Button Actions"));
+}
+
 TEST_F(OptionsSheetTest, MenuBarPageHidesTheMenuBar) {
     auto sheet = OpenSheet();
     Click(*sheet, "hideMenuBar");
