@@ -42,8 +42,11 @@ sheet=$(find_window 'Dorvane Settings') || fail "Ctrl+S opened no settings sheet
 focus "$sheet"
 xdotool key alt+w
 for _ in $(seq 10); do xdotool key Up; sleep 0.1; done
-sleep 0.5
-during=$(width_of "$window")
+for _ in $(seq 50); do
+  during=$(width_of "$window")
+  [ "$((during - before))" -ge 40 ] && break
+  sleep 0.1
+done
 xdotool key Return
 sleep 1
 after=$(width_of "$window")
