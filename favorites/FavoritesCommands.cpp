@@ -7,6 +7,23 @@
 #include "sounds/PlaySound.h"
 #include "ui/Launcher.h"
 
+namespace {
+
+// Every item command id is taken: says how many buttons stayed out.
+void SayFavoritesFull(CModel& model, int notAdded) {
+    const std::string count =
+        notAdded == 1 ? std::string("1 button was") : Format("%d buttons were", notAdded);
+    model.Message(
+        Format("The Favorites menu is full: it can hold %d items.\r\n\r\n",
+               kFavoritesIdEnd - kFirstFavoritesId) +
+            count +
+            " not added. Remove items you no longer need with \"Organize Favorites...\" to "
+            "make room.",
+        "Favorites Menu is Full", MsgIcon::Exclamation);
+}
+
+} // namespace
+
 bool AddToFavorites(CModel& model, int slot) {
     const CButtonDef* button = model.GetButton(-1, slot);
     if (!button)
@@ -18,6 +35,10 @@ bool AddToFavorites(CModel& model, int slot) {
         return false;
     }
     CFavoritesTree& tree = model.favorites;
+    if (tree.FreeItemIds() == 0) {
+        SayFavoritesFull(model, 1);
+        return false;
+    }
     if (!tree.InsertFavoritesEntry(CFavoritesEntry(std::make_unique<CButtonDef>(*button)),
                                    tree.Root(), -1))
         return false;
@@ -46,16 +67,25 @@ bool AddCurrentCategory(CModel& model) {
     CFavoritesTree& tree = model.favorites;
     if (!tree.Exist())
         tree.ResetFavorites();
+    const int buttons = model.ButtonCount(-1);
+    if (tree.FreeItemIds() == 0) {
+        SayFavoritesFull(model, buttons);
+        return false;
+    }
     std::unique_ptr<CFavoritesMenu> menu = tree.NewFavoritesMenu(name, tree.Root());
     CFavoritesMenu* submenu = menu.get();
     if (!tree.InsertFavoritesEntry(CFavoritesEntry(std::move(menu)), tree.Root(), -1))
         return false;
+    int added = 0;
     for (int slot = 0; slot < kSlotsPerCategory; ++slot)
         if (const CButtonDef* button = category->Slot(slot))
-            tree.InsertFavoritesEntry(CFavoritesEntry(std::make_unique<CButtonDef>(*button)),
-                                      submenu, -1);
+            if (tree.InsertFavoritesEntry(CFavoritesEntry(std::make_unique<CButtonDef>(*button)),
+                                          submenu, -1))
+                ++added;
     model.View().RebuildFavoritesMenu();
     model.SetModified();
+    if (added < buttons)
+        SayFavoritesFull(model, buttons - added);
     return true;
 }
 

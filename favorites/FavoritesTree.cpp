@@ -1,5 +1,7 @@
 #include "favorites/FavoritesTree.h"
 
+#include <algorithm>
+
 #include "model/ButtonDef.h"
 
 CFavoritesTree::CFavoritesTree() = default;
@@ -143,6 +145,21 @@ CFavoritesMenu* CFavoritesTree::Node(int index) const {
 // Ids count up from the last one given, as long as the range lasts; then the
 // ids of removed items are taken again, so that no item ever gets an id of the
 // configuration list. 0 when every id of the range is in use.
+int CFavoritesTree::FreeItemIds() const {
+    int items = 0;
+    for (const CFavoritesMenu* menu : nodes_) {
+        if (menu == nullptr) {
+            continue;
+        }
+        for (const CFavoritesEntry& entry : menu->entries_) {
+            if (entry.item) {
+                ++items;
+            }
+        }
+    }
+    return std::max(0, kFavoritesIdEnd - kFirstFavoritesId - items);
+}
+
 int CFavoritesTree::TakeCommandId() {
     constexpr int kRange = kFavoritesIdEnd - kFirstFavoritesId;
     std::vector<bool> used(kRange, false);

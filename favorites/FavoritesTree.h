@@ -54,6 +54,8 @@ class CFavoritesTree {
     FavoritesPosition FindFavoritesEntry(const CButtonDef* item) const;
     // The item with this command id, or null.
     CButtonDef* FindFavoritesItem(int commandId) const;
+    // How many more items the tree can take before every command id is in use.
+    int FreeItemIds() const;
 
     // Node-array entries, null ones included; the favorites exist above 0.
     int NodeCount() const { return static_cast<int>(nodes_.size()); }

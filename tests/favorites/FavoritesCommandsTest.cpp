@@ -80,4 +80,43 @@ TEST_F(FavoritesCommands, TheCurrentCategoryBecomesASubmenuAfterConfirmation) {
     EXPECT_TRUE(model.settingsModified);
 }
 
+// With every item id in use, both commands say so and count what stayed out.
+TEST_F(FavoritesCommands, AFullMenuIsReportedWithWhatWasNotAdded) {
+    Put(1, "Editor");
+    Put(2, "Shell");
+    Put(3, "Notes");
+    CFavoritesTree& tree = model.favorites;
+    const int room = kFavoritesIdEnd - kFirstFavoritesId;
+    for (int i = 0; i < room - 2; ++i)
+        ASSERT_TRUE(tree.InsertFavoritesEntry(
+            CFavoritesEntry(std::make_unique<CButtonDef>(*model.GetButton(0, 1))), nullptr, -1));
+    ASSERT_EQ(tree.FreeItemIds(), 2);
+
+    // Two of the category's three buttons still fit.
+    tp.prompter.answers = {MsgAnswer::Yes};
+    EXPECT_TRUE(AddCurrentCategory(model));
+    ASSERT_EQ(tp.prompter.messages.size(), 2u);
+    EXPECT_EQ(tp.prompter.messages[1].caption, "Favorites Menu is Full");
+    EXPECT_NE(tp.prompter.messages[1].text.find("1 button was not added"), std::string::npos);
+    EXPECT_EQ(tree.FreeItemIds(), 0);
+
+    tp.prompter.messages.clear();
+    model.settingsModified = false;
+    EXPECT_FALSE(AddToFavorites(model, 2));
+    ASSERT_EQ(tp.prompter.messages.size(), 1u);
+    EXPECT_EQ(tp.prompter.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_NE(tp.prompter.messages[0].text.find("500 items"), std::string::npos);
+
+    tp.prompter.messages.clear();
+    const int rootEntries = tree.Root()->EntryCount();
+    EXPECT_FALSE(AddCurrentCategory(model)) << "no empty submenu is made";
+    EXPECT_NE(tp.prompter.messages.back().text.find("3 buttons were not added"), std::string::npos);
+    EXPECT_EQ(tree.Root()->EntryCount(), rootEntries);
+    EXPECT_FALSE(model.settingsModified);
+
+    // Removing an item makes room again.
+    tree.RemoveFavoritesEntry(nullptr, 0);
+    EXPECT_TRUE(AddToFavorites(model, 2));
+}
+
 } // namespace

@@ -398,6 +398,7 @@ TEST_F(MainFrameTest, FavoritesMenuListsTheTreeAndLaunchesItsItems) {
     QMenu* favorites = frame->findChild<QMenu*>(QStringLiteral("Favorites"));
     ASSERT_NE(favorites, nullptr);
     EXPECT_EQ(favorites->actions().size(), 3); // Organize, Add Current Category, separator
+    EXPECT_EQ(frame->Facts().favoritesCount, 0);
 
     // Adding the Tool button from its context menu puts it under the fixed items.
     model->editState.rightClickedSlot = 0;
@@ -405,6 +406,8 @@ TEST_F(MainFrameTest, FavoritesMenuListsTheTreeAndLaunchesItsItems) {
     ASSERT_EQ(favorites->actions().size(), 4);
     QAction* item = favorites->actions().at(3);
     EXPECT_EQ(item->text(), QStringLiteral("Tool"));
+    // Organize is offered once the tree has a node.
+    EXPECT_GT(frame->Facts().favoritesCount, 0);
 
     // A whole category becomes a submenu.
     tp.prompter.answers = {MsgAnswer::Yes};

@@ -165,6 +165,7 @@ MenuFacts CMainFrame::Facts() const {
     facts.screenSaverAvailable = ScreenSaverAvailable(model_);
     facts.webBrowserFound = WebBrowserFound(model_);
     facts.categoriesInOrder = CategoriesInOrder(model_, QtCollate);
+    facts.favoritesCount = model_.favorites.NodeCount();
     return facts;
 }
 
