@@ -1,6 +1,7 @@
 #include "ui/Launcher.h"
 
 #include <array>
+#include <cctype>
 
 #include "model/ButtonDef.h"
 #include "model/Model.h"
@@ -134,6 +135,21 @@ std::string MissingToolText(const ShellFolderTools& folder) {
                   folder.name, names.c_str());
 }
 
+bool HasScheme(const std::string& address) {
+    // scheme = ALPHA *( ALPHA / DIGIT / "+" / "-" / "." ) ":"; one letter
+    // before the colon is a Windows drive, not a scheme.
+    const std::size_t colon = address.find(':');
+    if (colon == std::string::npos || colon < 2 ||
+        !std::isalpha(static_cast<unsigned char>(address[0])))
+        return false;
+    for (std::size_t i = 1; i < colon; ++i) {
+        const unsigned char c = static_cast<unsigned char>(address[i]);
+        if (!std::isalnum(c) && c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return true;
+}
+
 // The launch procedure. `direct` marks a button that lives in no slot: then
 // no sound plays and failures are not reported.
 bool Launch(CModel& model, const CButtonDef& button, int category, int slot, bool direct) {
@@ -141,7 +157,7 @@ bool Launch(CModel& model, const CButtonDef& button, int category, int slot, boo
     const std::string& target = button.Target();
 
     if (button.IsUrl()) {
-        const int result = shell.Open({target, "", "", ShowMode::Normal});
+        const int result = shell.Open({AddressToOpen(target), "", "", ShowMode::Normal});
         if (result <= 32) {
             model.Message("Unable to connect to the Internet address:\r\n\r\n" + target,
                           "Can't Connect to Internet Address", MsgIcon::Stop);
@@ -250,6 +266,14 @@ bool LaunchWithDroppedFile(CModel& model, int category, int slot, const std::str
         return false;
     PlayButtonSound(model, category, slot);
     return true;
+}
+
+std::string AddressToOpen(const std::string& address) {
+    if (address.empty() || HasScheme(address))
+        return address;
+    if (address.find('@') != std::string::npos && address.find('/') == std::string::npos)
+        return "mailto:" + address;
+    return "https://" + address;
 }
 
 bool ReportShellResult(CModel& model, const CButtonDef& button, int result) {

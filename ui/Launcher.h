@@ -25,6 +25,11 @@ bool LaunchWithDroppedFile(CModel& model, int category, int slot, const std::str
 // Tells the user about a failed launch result; answers whether the launch
 // counts as done (success, or a drive that could not be opened).
 bool ReportShellResult(CModel& model, const CButtonDef& button, int result);
+// The address handed to the opener for an internet-address target: as it is
+// when it starts with a scheme ("https:", "mailto:", ...); otherwise as a
+// browser reads what is typed: "mailto:" before an e-mail address (an "@"
+// and no "/"), "https://" before anything else.
+std::string AddressToOpen(const std::string& address);
 
 // The desktop tool that stands in for a shell-folder button ("Control Panel",
 // "Dial-Up Networking", "Printers"): the path of the first one installed, or

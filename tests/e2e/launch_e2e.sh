@@ -19,18 +19,19 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$work/opened.txt" >"$work/bin
 chmod +x "$recorder" "$work/bin/gio"
 echo "notes" >"$work/notes.txt"
 
-# One row of four 64-pixel buttons: the program (with parameters that a shell
-# would expand), a document, a folder and an address.
+# One row of five 64-pixel buttons: the program (with parameters that a shell
+# would expand), a document, a folder, an address and one typed without a scheme.
 printf '%s\r\n' "DORVANE CONFIGURATION FILE v10.0" "12/08/2026  01:00:00" SETTINGS \
   "TextOnButtons 2" "ButtonWidth 64" "ButtonHeight 64" "ButtonSpacing 1" "LayoutRowType 2" \
-  "LayoutColType 2" "NRowsConstant 1" "NColsConstant 4" "SpecialWindowLayout 0" \
+  "LayoutColType 2" "NRowsConstant 1" "NColsConstant 5" "SpecialWindowLayout 0" \
   "WindowWidthToScreen 0" "FrameX 40" "FrameY 40" "AutoHide 0" "LockWindowPosition 0" "Sound 0" \
   BUTTONS "CATEGORY Launch" \
   "BUTTON 1 $recorder" "NAME Recorder" "PARAMETERS one \"two words\" '\$(touch $work/pwned)' ;x" \
   "DIRECTORY $work/wd" end \
   "BUTTON 2 $work/notes.txt" end \
   "BUTTON 3 $work/folder" end \
-  "BUTTON_URL 4 https://example.org/a?b=1&c=2" end >"$work/program/Buttons.cfg"
+  "BUTTON_URL 4 https://example.org/a?b=1&c=2" end \
+  "BUTTON_URL 5 www.debian.org" end >"$work/program/Buttons.cfg"
 printf '[Settings]\nDVFirstUse=0\nDVLastConfig=Buttons\n' >"$work/config/Ombrell/Dorvane.ini"
 
 (cd "$work/program" && PATH=$work/bin:$PATH XDG_CONFIG_HOME=$work/config \
@@ -59,11 +60,12 @@ expected=$(printf '%s\n' one "two words" "\$(touch $work/pwned)" ";x" "$work/wd"
 click 1
 click 2
 click 3
-for _ in $(seq 50); do [ "$(wc -l <"$work/opened.txt" 2>/dev/null)" = 3 ] && break; sleep 0.1; done
+click 4
+for _ in $(seq 50); do [ "$(wc -l <"$work/opened.txt" 2>/dev/null)" = 4 ] && break; sleep 0.1; done
 expected=$(printf '%s\n' "open $work/notes.txt" "open $work/folder" \
-  "open https://example.org/a?b=1&c=2")
+  "open https://example.org/a?b=1&c=2" "open https://www.debian.org")
 [ "$(cat "$work/opened.txt" 2>/dev/null)" = "$expected" ] ||
   fail "the opener got: $(cat "$work/opened.txt" 2>/dev/null)"
 
 close_program "$dorvane"
-echo "PASS: a program, a document, a folder and an address launched"
+echo "PASS: a program, a document, a folder and two addresses launched"

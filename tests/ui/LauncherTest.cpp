@@ -88,6 +88,26 @@ TEST_F(LauncherTest, AddressesAndWindowsDrivesNeedNoExistingFile) {
     EXPECT_EQ(Played(), std::vector<std::string>{openSound});
 }
 
+TEST_F(LauncherTest, AddressesWithoutSchemeOpenAsABrowserReadsThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"www.debian.org", "https://www.debian.org"},
+        {"debian.org/News", "https://debian.org/News"},
+        {"ann@example.org", "mailto:ann@example.org"},
+        {"example.org/~ann@home", "https://example.org/~ann@home"},
+        {"http://example.org", "http://example.org"},
+        {"mailto:ann@example.org", "mailto:ann@example.org"},
+        {"ftp://files.example.org/a", "ftp://files.example.org/a"},
+    };
+    for (const auto& [typed, opened] : cases)
+        EXPECT_EQ(AddressToOpen(typed), opened) << typed;
+
+    Add(0, "", "www.debian.org", "url");
+    LaunchClicked(model, 0, 0);
+    ASSERT_EQ(tp.shell.calls.size(), 1u);
+    EXPECT_FALSE(tp.shell.calls[0].execute);
+    EXPECT_EQ(tp.shell.calls[0].request.target, "https://www.debian.org");
+}
+
 struct KindCase {
     const char* kind;
     int openMode;
