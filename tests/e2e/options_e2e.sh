@@ -30,16 +30,27 @@ pids+=($dorvane)
 window=$(find_window 'DORVANE  ') || fail "no window appeared"
 sleep 1
 
+# Activates window $1 and waits until it has the focus, so that the keys
+# that follow reach it.
+activate() {
+  for _ in $(seq 50); do
+    focus "$1"
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && { sleep 0.3; return 0; }
+    sleep 0.1
+  done
+  fail "window $1 did not take the focus"
+}
+
 width_of() {
   xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
 }
 before=$(width_of "$window")
 
 # Settings (Ctrl+S), Button Width (Alt+W), ten clicks up, OK.
-focus "$window"
+activate "$window"
 xdotool key --window "$window" ctrl+s
 sheet=$(find_window 'Dorvane Settings') || fail "Ctrl+S opened no settings sheet"
-focus "$sheet"
+activate "$sheet"
 xdotool key alt+w
 for _ in $(seq 10); do xdotool key Up; sleep 0.1; done
 for _ in $(seq 50); do
@@ -56,21 +67,20 @@ after=$(width_of "$window")
 
 # Settings again: it opens on Button Properties; three tabs on is
 # Miscellaneous. Check the box (Alt+S), OK, confirm, acknowledge.
-focus "$window"
-sleep 0.5
+activate "$window"
 xdotool key ctrl+s
 sheet=$(find_window 'Dorvane Settings') || fail "the settings sheet did not open again"
-focus "$sheet"
+activate "$sheet"
 xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
 sleep 0.3
 xdotool key alt+s
 sleep 0.3
 xdotool key Return
 question=$(find_window 'Create Link') || fail "no question before creating the link"
-focus "$question"
+activate "$question"
 xdotool key alt+y
 created=$(find_window 'Link Created') || fail "no message that the link was created"
-focus "$created"
+activate "$created"
 xdotool key Return
 sleep 0.5
 
