@@ -6,6 +6,7 @@
 // widgets library under ":/icons/").
 namespace IconNames {
 inline constexpr const char* App = ":/icons/app.svg";
+inline constexpr const char* Document = ":/icons/document.svg";
 inline constexpr const char* EmptySlot = ":/icons/empty-slot.svg";
 inline constexpr const char* Alarm = ":/icons/alarm.svg";
 inline constexpr const char* AlarmDue = ":/icons/alarm-due.svg";

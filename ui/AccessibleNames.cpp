@@ -25,18 +25,12 @@ std::string PictureButtonName(int id) {
     if (!tip.empty())
         return tip;
     switch (id) {
-    case IdPushpin:
-        return "Auto-Hide";
     case IdScheduleBitmap:
         return "Show Schedule";
     case IdCategoryUp:
         return "Previous Category";
     case IdCategoryDown:
         return "Next Category";
-    case IdADrive:
-        return "Removable Media";
-    case IdLock:
-        return "Lock Window Position";
     case IdHome:
         return "Home Category";
     default:

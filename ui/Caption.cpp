@@ -200,3 +200,10 @@ std::string CaptionText(const CModel& model) {
         caption += "       " + DateTimeText(s, model.platform.clock.Now());
     return caption;
 }
+
+std::string TrayTooltip(const CModel& model) {
+    const CCategory* category = model.CurrentCategory();
+    if (category == nullptr)
+        return "Dorvane - " + model.configName;
+    return Format("Dorvane - %s: %s", model.configName.c_str(), category->Name().c_str());
+}

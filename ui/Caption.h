@@ -25,3 +25,7 @@ std::string PendingPrompt(const CModel& model);
 // two-click prompt, or configuration, category and date-time. Reads the clock
 // and checks the special caption file through the model's platform.
 std::string CaptionText(const CModel& model);
+
+// The tray icon's tooltip: the program, the configuration and the category
+// shown ("Dorvane - Buttons: Tools"), whatever the caption settings hide.
+std::string TrayTooltip(const CModel& model);

@@ -86,5 +86,11 @@ std::string ControlTooltip(int id) {
         return "Show Alarms";
     if (id == IdScreenSaverBitmap)
         return "Start Screen Saver";
+    if (id == IdPushpin)
+        return "Auto-Hide";
+    if (id == IdLock)
+        return "Lock Window Position";
+    if (id == IdADrive)
+        return "Open Removable Media";
     return "";
 }

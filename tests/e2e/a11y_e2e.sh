@@ -5,7 +5,6 @@
 set -u
 program=$1
 sample=$2
-display_base=110
 needed="dbus-run-session"
 python=/usr/bin/python3
 "$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }

@@ -5,7 +5,6 @@
 # Usage: backup_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-display_base=500
 . "$(dirname "$0")/x11-session.sh"
 
 mkdir -p "$work/folder" "$work/config/Ombrell" "$work/root" "$work/docs"

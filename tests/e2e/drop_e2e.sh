@@ -7,7 +7,6 @@
 # Usage: drop_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-display_base=200
 . "$(dirname "$0")/x11-session.sh"
 
 # A one-category configuration without buttons, one row of 64-pixel buttons.

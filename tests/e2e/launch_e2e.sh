@@ -6,7 +6,6 @@
 # Usage: launch_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-display_base=300
 . "$(dirname "$0")/x11-session.sh"
 
 mkdir -p "$work/bin" "$work/folder" "$work/wd" "$work/program" "$work/config/Ombrell"

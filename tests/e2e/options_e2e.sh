@@ -6,7 +6,6 @@
 # Usage: options_e2e.sh START_SCRIPT. Exit 77 = skipped.
 set -u
 program=$1
-display_base=600
 needed="desktop-file-validate"
 . "$(dirname "$0")/x11-session.sh"
 

@@ -7,7 +7,6 @@
 # Usage: schedule_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-display_base=500
 needed=xprop
 . "$(dirname "$0")/x11-session.sh"
 

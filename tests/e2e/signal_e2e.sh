@@ -5,7 +5,6 @@
 # Usage: signal_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-display_base=400
 . "$(dirname "$0")/x11-session.sh"
 
 mkdir -p "$work/folder" "$work/config/Ombrell"

@@ -5,7 +5,6 @@
 # Usage: single_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$1
-display_base=500
 needed="xmessage"
 . "$(dirname "$0")/x11-session.sh"
 

@@ -8,7 +8,6 @@ set -u
 program=$1
 sample=$2
 shot=${3:-}
-display_base=90
 needed="import"
 . "$(dirname "$0")/x11-session.sh"
 

@@ -14,10 +14,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Each script picks its display from its own range so that they can run at once.
-display=:$((${display_base:-100} + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself (-displayfd), so scripts run at once never
+# meet on one server.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=:$(tr -d '[:space:]' <"$work/display")
+[ "$display" != ":" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=$display
 # A real X11 window, also when the caller runs the tests offscreen.
 export QT_QPA_PLATFORM=xcb

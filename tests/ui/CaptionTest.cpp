@@ -58,6 +58,15 @@ TEST_F(CaptionTest, ConfigurationAndCategoryNamePrefixes) {
     EXPECT_EQ(CaptionText(model), "DORVANE       ");
 }
 
+TEST_F(CaptionTest, TrayTooltipNamesConfigurationAndCategoryWhateverTheCaptionHides) {
+    model.settings.ShowConfigName = false;
+    model.settings.ShowCategoryName = false;
+    model.configName = "Work";
+    EXPECT_EQ(TrayTooltip(model), "Dorvane - Work: Games");
+    model.SetCurrentCategoryIndex(20); // no category there
+    EXPECT_EQ(TrayTooltip(model), "Dorvane - Work");
+}
+
 TEST_F(CaptionTest, DateTimeTextForEachPartCombination) {
     struct Case {
         int weekday, date, time;

@@ -24,6 +24,13 @@ QLineEdit* Field(const char* name, bool readOnly = false) {
     auto* field = new QLineEdit;
     field->setObjectName(QString::fromLatin1(name));
     field->setReadOnly(readOnly);
+    if (readOnly) {
+        // A field that cannot be typed in looks like one: the window's colour
+        // instead of the white of an entry.
+        QPalette look = field->palette();
+        look.setColor(QPalette::Base, look.color(QPalette::Window));
+        field->setPalette(look);
+    }
     return field;
 }
 

@@ -254,6 +254,7 @@ void CMainFrame::RepaintNow() {
 
 void CMainFrame::RefreshCaption() {
     setWindowTitle(QtText(CaptionText(model_)));
+    tray_->SetToolTip(QtText(TrayTooltip(model_)));
 }
 
 void CMainFrame::SetCaptionText(const std::string& text) {

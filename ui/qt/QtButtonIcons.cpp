@@ -46,7 +46,8 @@ QPixmap QtButtonIcons::Render(const ButtonIcon& icon) const {
     if (icon.role == IconRole::File)
         pixmap = IconPixmaps::FromFile(icon.file, icon.index).pixmap(size, ratio_);
     else if (icon.role == IconRole::Document)
-        pixmap = IconPixmaps::ForDocument(icon.file, QIcon()).pixmap(size, ratio_);
+        pixmap = IconPixmaps::ForDocument(icon.file, QIcon(QString::fromUtf8(IconNames::Document)))
+                     .pixmap(size, ratio_);
     if (!pixmap.isNull())
         return pixmap;
 

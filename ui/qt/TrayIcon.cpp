@@ -25,7 +25,7 @@ bool TrayIcon::Add() {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return false;
     icon_ = new QSystemTrayIcon(QIcon(QString::fromUtf8(IconNames::App)), this);
-    icon_->setToolTip(QStringLiteral("Dorvane"));
+    icon_->setToolTip(toolTip_);
     icon_->setContextMenu(menu_);
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r == QSystemTrayIcon::Trigger)
@@ -34,6 +34,12 @@ bool TrayIcon::Add() {
     icon_->show();
     added_ = true;
     return true;
+}
+
+void TrayIcon::SetToolTip(const QString& text) {
+    toolTip_ = text;
+    if (icon_)
+        icon_->setToolTip(text);
 }
 
 void TrayIcon::Remove() {

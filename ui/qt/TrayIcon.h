@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -16,6 +17,7 @@ class TrayIcon : public QObject {
     // Adds the icon when the desktop has a notification area. False when it
     // has none: the window then keeps its taskbar entry.
     bool Add();
+    void SetToolTip(const QString& text);
     void Remove();
     bool IsAdded() const { return added_; }
     QMenu* Menu() const { return menu_; }
@@ -28,4 +30,5 @@ class TrayIcon : public QObject {
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
     bool added_ = false;
+    QString toolTip_ = QStringLiteral("Dorvane");
 };
