@@ -231,6 +231,10 @@ int CScheduleDlg::exec() {
     return QDialog::exec();
 }
 
+void CScheduleDlg::Refresh() {
+    ShowStates();
+}
+
 void CScheduleDlg::Gather() {
     ScheduleFields& f = edit_.Fields();
     f.message = Bytes(message_->text());

@@ -28,6 +28,9 @@ class CScheduleDlg : public QDialog {
                  QWidget* parent = nullptr);
 
     int exec() override;
+    // Follows changes made behind the dialog: the clock tick removes a
+    // one-time schedule once it has come.
+    void Refresh();
 
   private:
     void Gather();

@@ -2,10 +2,10 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -67,11 +67,7 @@ CScheduleListDlg::CScheduleListDlg(CModel& model, ScheduleMode mode, QWidget* pa
 
     connect(list_, &QTreeWidget::itemClicked, this, &CScheduleListDlg::OpenRow);
     // The keyboard opens the current row as a click does.
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        auto* shortcut =
-            new QShortcut(QKeySequence(key), list_, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this] { OpenRow(list_->currentItem()); });
-    }
+    list_->installEventFilter(this);
     connect(button3_, &QPushButton::clicked, this, &CScheduleListDlg::Button3);
     connect(clear_, &QPushButton::clicked, this, &CScheduleListDlg::Clear);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -79,6 +75,17 @@ CScheduleListDlg::CScheduleListDlg(CModel& model, ScheduleMode mode, QWidget* pa
     SetModeTexts();
     Refill();
     list_->setFocus();
+}
+
+bool CScheduleListDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            OpenRow(list_->currentItem());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 int CScheduleListDlg::exec() {

@@ -23,6 +23,9 @@ class CScheduleListDlg : public QDialog {
     // minute), keeping the row the user was on.
     void Refill();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void SetModeTexts();
     void OpenRow(QTreeWidgetItem* item);

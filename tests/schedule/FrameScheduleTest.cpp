@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,34 @@ TEST_F(FrameSchedule, AlarmClockOpensTheListWhichTheClockRefills) {
     };
     WithModalSteps({list}, [&] { clock->trigger(); });
     EXPECT_FALSE(model->modal);
+}
+
+TEST_F(FrameSchedule, AnOpenDialogFollowsTheTickRemovingItsSchedule) {
+    model->GetButton(0, 0)->SetSchedule(Make(tp.clock, OneTime(12, 8, 2026, 10, 1, 1)));
+    const auto dialog = [&](QWidget& shown) {
+        auto* schedule = shown.findChild<QPushButton*>(QStringLiteral("schedule"));
+        EXPECT_FALSE(schedule->isEnabled());
+        // The one-time launch comes: the tick removes it and refreshes.
+        model->GetButton(0, 0)->SetSchedule(nullptr);
+        frame->RefreshScheduleList();
+        EXPECT_TRUE(schedule->isEnabled());
+        EXPECT_FALSE(shown.findChild<QPushButton*>(QStringLiteral("cancelSchedule"))->isEnabled());
+        shown.findChild<QPushButton*>(QStringLiteral("exit"))->click();
+        // The list stays open (the dialog changed nothing itself); close it too.
+        QWidget* list = shown.parentWidget();
+        QTimer::singleShot(
+            0, list, [list] { list->findChild<QPushButton*>(QStringLiteral("exit"))->click(); });
+    };
+    // Opened from the launch list, on top of it.
+    const auto list = [&](QWidget& shown) {
+        auto* rows = shown.findChild<QTreeWidget*>(QStringLiteral("scheduleList"));
+        ASSERT_EQ(rows->topLevelItemCount(), 1);
+        rows->setCurrentItem(rows->topLevelItem(0));
+        // Pressed after this step returns, so that the next step sees the dialog.
+        QTimer::singleShot(0, rows, [rows] { QTest::keyClick(rows, Qt::Key_Return); });
+    };
+    WithModalSteps({list, dialog}, [&] { frame->RunCommand(IdShowSchedule); });
+    EXPECT_EQ(model->GetButton(0, 0)->Schedule(), nullptr);
 }
 
 } // namespace

@@ -90,7 +90,8 @@ class CMainFrame : public QMainWindow, public FrameHost {
     EditDialogs& Dialogs();
     QMenu* SystemMenu() const { return systemMenu_; }
     // The schedule list of launches or alarms, modal; while it is open the
-    // clock tick refills it through RefreshScheduleList().
+    // clock tick refills it through RefreshScheduleList(), which also brings
+    // an open scheduling dialog up to date.
     void OpenScheduleList(ScheduleMode mode);
     void RefreshScheduleList();
 

@@ -58,4 +58,6 @@ void CMainFrame::OpenScheduleList(ScheduleMode mode) {
 void CMainFrame::RefreshScheduleList() {
     if (scheduleList_)
         scheduleList_->Refill();
+    for (CScheduleDlg* dialog : findChildren<CScheduleDlg*>())
+        dialog->Refresh();
 }
