@@ -62,7 +62,12 @@ class FrameEditing : public ::testing::Test {
     }
 
     ButtonSlot* Slot(int slot) { return frame->View()->Slot(slot); }
-    void Key(Qt::Key key) { QTest::keyClick(Slot(0), key); }
+    // Keys go through the window's shortcuts, which act only while it is the
+    // active window; a popup menu just closed gives the activation back later.
+    void Key(Qt::Key key) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        QTest::keyClick(Slot(0), key);
+    }
     void RightClick(int slot) { QTest::mouseClick(Slot(slot), Qt::RightButton); }
 };
 
