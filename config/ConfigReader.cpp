@@ -47,15 +47,18 @@ void CreateButton(CModel& model, CCategory& category, const PendingRecord& recor
 
 } // namespace
 
-ConfigSource::ConfigSource(std::string path, bool readable, std::string bytes)
-    : path_(std::move(path)), readable_(readable), text_(std::move(bytes)) {}
+ConfigSource::ConfigSource(std::string path, bool readable, std::string bytes, int readError,
+                           std::string readFailure)
+    : path_(std::move(path)), readable_(readable), readError_(readError),
+      readFailure_(std::move(readFailure)), text_(std::move(bytes)) {}
 
 ConfigSource ConfigSource::Read(const FileSystem& fs, const std::string& path) {
     std::string bytes;
-    const bool readable = fs.ReadFile(path, bytes);
-    if (!readable)
+    const FileResult read = fs.ReadFile(path, bytes);
+    if (!read)
         bytes.clear();
-    return ConfigSource(path, readable, std::move(bytes));
+    // Built in place: the text's lines point into its bytes.
+    return ConfigSource(path, static_cast<bool>(read), std::move(bytes), read.error, read.reason);
 }
 
 const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() const {

@@ -2,6 +2,7 @@
 
 #include "config/ConfigText.h"
 
+#include <cerrno>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +15,15 @@ class FileSystem;
 class ConfigSource {
   public:
     ConfigSource() = default;
-    ConfigSource(std::string path, bool readable, std::string bytes);
+    ConfigSource(std::string path, bool readable, std::string bytes, int readError = 0,
+                 std::string readFailure = {});
     static ConfigSource Read(const FileSystem& fs, const std::string& path);
 
     const std::string& Path() const { return path_; }
     bool Readable() const { return readable_; }
+    // The file exists (or cannot be told not to) but could not be read.
+    bool Unreadable() const { return !readable_ && readError_ != 0 && readError_ != ENOENT; }
+    const std::string& ReadFailure() const { return readFailure_; }
     const ConfigText& Text() const { return text_; }
 
     // A CATEGORY line of the BUTTONS section: its name and the index of the
@@ -33,6 +38,8 @@ class ConfigSource {
   private:
     std::string path_;
     bool readable_ = false;
+    int readError_ = 0;
+    std::string readFailure_;
     ConfigText text_;
     mutable bool indexed_ = false;
     mutable std::vector<CategoryLine> categoryLines_;

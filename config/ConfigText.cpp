@@ -4,7 +4,7 @@
 
 ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
     std::string_view all(bytes_);
-    size_t start = 0;
+    size_t start = all.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (start < all.size()) {
         size_t end = all.find('\n', start);
         const size_t next = end == std::string_view::npos ? all.size() : end + 1;

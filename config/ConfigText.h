@@ -6,13 +6,16 @@
 #include <vector>
 
 // A configuration file read into memory once per load. Section readers scan
-// this copy; lines end at LF and a CR before it is dropped.
+// this copy; lines end at LF and a CR before it is dropped. A UTF-8 byte-order
+// mark before the first line (left by some editors) is not part of it.
 class ConfigText {
   public:
     ConfigText() = default;
     explicit ConfigText(std::string bytes);
 
     const std::vector<std::string_view>& Lines() const { return lines_; }
+    // The bytes as read, byte-order mark included.
+    const std::string& Bytes() const { return bytes_; }
     size_t LineCount() const { return lines_.size(); }
     std::string_view Line(size_t i) const { return lines_[i]; }
 

@@ -62,6 +62,15 @@ void LoadConfiguration(CModel& model, bool withSettings) {
     // The file is read once; every section reader scans this copy.
     const ConfigSource file =
         ConfigSource::Read(model.platform.fs, ConfigFilePath(model, model.configName));
+    const int messagesBefore = model.messagesShown;
+    model.saveGuard = {};
+    if (file.Unreadable()) {
+        // Starting empty is fine; saving over the file the user could not
+        // read would lose it.
+        model.Message(UnreadableConfigurationText(file.Path(), file.ReadFailure()),
+                      "Could Not Read Configuration", MsgIcon::Stop);
+        model.saveGuard.unreadFile = file.Path();
+    }
 
     if (ConfigurationVersion(model, file) > 0) {
         if (model.CurrentCategory())
@@ -95,4 +104,16 @@ void LoadConfiguration(CModel& model, bool withSettings) {
 
     model.loading = false;
     model.settingsModified = model.loadDropped;
+    // What was reported may not have been read; the first save keeps the
+    // file as it was.
+    if (file.Readable() && model.messagesShown != messagesBefore) {
+        model.saveGuard.problemFile = file.Path();
+        model.saveGuard.problemBytes = file.Text().Bytes();
+    }
+}
+
+std::string UnreadableConfigurationText(const std::string& path, const std::string& reason) {
+    return "The configuration file\r\n\r\n" + path + "\r\n\r\ncould not be read: " + reason +
+           ".\r\n\r\nDORVANE starts without it, and will not save over the file unless you "
+           "agree.";
 }

@@ -8,6 +8,7 @@
 #include "model/Text.h"
 #include "platform/posix/InertServices.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -42,16 +43,16 @@ class MemoryFileSystem : public FileSystem {
     std::vector<std::string> DriveRoots() const override { return {"/"}; }
     std::string CurrentDirectory() const override { return kFolder; }
     std::string HomeDirectory() const override { return "/home/fuzz"; }
-    bool ReadFile(const std::string& path, std::string& contents) const override {
+    FileResult ReadFile(const std::string& path, std::string& contents) const override {
         const auto it = files.find(path);
         if (it == files.end())
-            return false;
+            return FileResult::Failure(ENOENT);
         contents = it->second;
-        return true;
+        return {};
     }
-    bool WriteFileAtomic(const std::string& path, std::string_view contents) override {
+    FileResult WriteFileAtomic(const std::string& path, std::string_view contents) override {
         files[path] = std::string(contents);
-        return true;
+        return {};
     }
     bool CopyFile(const std::string&, const std::string&, bool) override { return false; }
     bool CreateFolder(const std::string&) override { return false; }

@@ -17,6 +17,7 @@ MsgAnswer CModel::Message(const std::string& text, const std::string& caption, M
                           MsgButtons buttons) {
     const bool wasModal = modal;
     modal = true;
+    ++messagesShown;
     const MsgAnswer answer = platform.prompter.Message(text, caption, icon, buttons);
     modal = wasModal;
     return answer;

@@ -33,6 +33,18 @@ struct ButtonWindowState {
     bool PendingOperation() const { return moveMode || copyMode || iconCopyMode; }
 };
 
+// What a load leaves for the saves after it, so that no save silently
+// replaces what the user had.
+struct SaveGuard {
+    // A configuration file that exists but could not be read: a save replaces
+    // it only when the user agrees.
+    std::string unreadFile;
+    // A file whose load reported a problem, and its bytes as read: the first
+    // save of it keeps them beside it, in the same name with ".bak" added.
+    std::string problemFile;
+    std::string problemBytes;
+};
+
 // Folders recorded at start.
 struct StartFolders {
     std::string windowsFolder = "/usr";      // the system's program folder
@@ -52,7 +64,8 @@ class CModel {
     ViewHooks& View() { return view_ ? *view_ : noView_; }
     void SetView(ViewHooks* view) { view_ = view; }
 
-    // Shows a message box with the modal flag raised while it is up.
+    // Shows a message box with the modal flag raised while it is up, and
+    // counts it.
     MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
                       MsgButtons buttons = MsgButtons::Ok);
 
@@ -127,6 +140,10 @@ class CModel {
     bool savedLockWindowPosition = true;
 
     void SetModified() { settingsModified = true; }
+    int messagesShown = 0; // message boxes shown so far
+    SaveGuard saveGuard;
+    // Why the last save failed, in the system's words; empty after a good one.
+    std::string saveError;
     ButtonWindowState editState;
 
     // --- The other tables of a configuration -----------------------------------

@@ -15,6 +15,9 @@ StartupState RunStartup(CModel& model) {
     Platform& platform = model.platform;
     model.programFolder = platform.fs.CurrentDirectory();
     platform.profile.SetString("DVPath", model.programFolder);
+    // Saves killed half-way leave their temporary copies behind.
+    for (const char* extension : {".cfg", ".cfg.bak"})
+        platform.fs.RemoveStaleTemporaries(model.programFolder, extension);
     if (platform.profile.GetInt("DVFirstUse", 1) != 0) {
         state.greetingDue = true;
         platform.profile.SetInt("DVFirstUse", 0);

@@ -16,9 +16,11 @@ struct StartupState {
 
 // Brings a fresh model to its start state: nothing modified, default
 // settings, the system folders, the working directory as program folder
-// (written to the profile as "DVPath"), the first-use flag taken from the
-// profile, the action sounds at their defaults, and the configuration to load: "DVLastConfig" when
-// its file exists in the program folder, else "Buttons".
+// (written to the profile as "DVPath") cleared of the temporary files of
+// saves that were killed half-way, the first-use flag taken from the
+// profile, the action sounds at their defaults, and the configuration to
+// load: "DVLastConfig" when its file exists in the program folder, else
+// "Buttons".
 StartupState RunStartup(CModel& model);
 
 // The window's first display: when the program folder holds exactly one

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,22 @@
 struct FileEntry {
     std::string name; // the name inside its folder, without the folder
     bool isFolder = false;
+};
+
+// The outcome of a file operation whose failure the user must be told about,
+// with the system's reason. True on success.
+struct FileResult {
+    int error = 0;      // the system's error number; 0 on success
+    std::string reason; // the system's words for `error`, or a more precise text
+    // A write succeeded, but the replaced file's owner and group could not be
+    // kept: the file now belongs to the user who saved it.
+    bool ownerChanged = false;
+
+    explicit operator bool() const { return error == 0; }
+    static FileResult Failure(int error, std::string reason = {}) {
+        return {error, reason.empty() ? std::string(std::strerror(error)) : std::move(reason),
+                false};
+    }
 };
 
 // Everything the core asks of the file system. Paths are byte strings in the
@@ -33,12 +50,23 @@ class FileSystem {
     virtual std::string CurrentDirectory() const = 0;
     virtual std::string HomeDirectory() const = 0;
 
-    // Whole-file read; false when the file cannot be read.
-    virtual bool ReadFile(const std::string& path, std::string& contents) const = 0;
+    // Whole-file read. A missing file fails with ENOENT; anything that is not
+    // a regular file fails too.
+    virtual FileResult ReadFile(const std::string& path, std::string& contents) const = 0;
     // Replaces `path` with `contents` atomically: a temporary file in the same
     // folder is written, flushed, synced and renamed over the target, then the
-    // folder is synced. On any failure the old file is left as it was.
-    virtual bool WriteFileAtomic(const std::string& path, std::string_view contents) = 0;
+    // folder is synced. On any failure the old file is left as it was. The
+    // replaced file keeps its permissions, and its owner and group where the
+    // system allows. A symbolic link is followed, and refused when it leads
+    // nowhere.
+    virtual FileResult WriteFileAtomic(const std::string& path, std::string_view contents) = 0;
+    // Removes the temporary files a write to FOLDER/NAME (NAME ending in
+    // `extension`) leaves when it is killed half-way; returns how many.
+    virtual int RemoveStaleTemporaries(const std::string& folder, const std::string& extension) {
+        (void)folder;
+        (void)extension;
+        return 0;
+    }
     virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;

@@ -47,11 +47,14 @@ bool MayClose(CModel& model, const std::function<bool()>& save) {
         return true;
     if (save())
         return true;
+    // The save left its reason, in the system's words, in saveError.
+    const std::string reason = model.saveError.empty() ? "" : model.saveError + "\r\n\r\n";
     const std::string text =
-        Format("Your changes could not be saved to the configuration \"%s\".\r\n\r\n"
-               "Close DORVANE anyway and lose them? Choose No to keep DORVANE open, free "
-               "some disk space or fix the folder's permissions, and save again.",
-               model.configName.c_str());
+        Format("Your changes could not be saved to the configuration \"%s\".\r\n\r\n",
+               model.configName.c_str()) +
+        reason +
+        "Close DORVANE anyway and lose them? Choose No to keep DORVANE open, free "
+        "some disk space or fix the folder's permissions, and save again.";
     return model.Message(text, "Save Failed", MsgIcon::Exclamation, MsgButtons::YesNo) ==
            MsgAnswer::Yes;
 }

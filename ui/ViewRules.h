@@ -39,7 +39,8 @@ AutoHideAction OnActivationChange(const CModel& model, const FrameActivity& fram
 bool HideWhenCollapsed(const CSettings& s, bool trayAvailable);
 
 // Closing: saves a modified configuration through `save`, which reports
-// success. When that save fails the user is told and asked whether to quit
+// success. When that save fails the user is told (with model.saveError, the
+// reason the save left) and asked whether to quit
 // anyway, so a full disk never silently loses the changes. True when the
 // program may close.
 bool MayClose(CModel& model, const std::function<bool()>& save);

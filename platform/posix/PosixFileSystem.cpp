@@ -100,6 +100,9 @@ void PosixFileSystem::EndLookupBatch() {
 }
 
 bool PosixFileSystem::Stat(const std::string& path, struct stat& st) const {
+    // The system would stop at a NUL and answer for a shorter path.
+    if (path.find('\0') != std::string::npos)
+        return false;
     if (batchDepth_ == 0)
         return ::stat(path.c_str(), &st) == 0;
     auto it = statCache_.find(path);
@@ -249,17 +252,25 @@ std::string PosixFileSystem::HomeDirectory() const {
     return "/";
 }
 
-bool PosixFileSystem::ReadFile(const std::string& path, std::string& contents) const {
+FileResult PosixFileSystem::ReadFile(const std::string& path, std::string& contents) const {
     contents.clear();
+    if (path.find('\0') != std::string::npos)
+        return FileResult::Failure(ENOENT);
     // O_NONBLOCK so that a FIFO cannot hang the program; only regular files
     // are read, so a device cannot fill the memory either.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return false;
+        return FileResult::Failure(errno);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
         ::close(fd);
-        return false;
+        return FileResult::Failure(error);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return S_ISDIR(st.st_mode) ? FileResult::Failure(EISDIR)
+                                   : FileResult::Failure(EINVAL, "It is not a regular file");
     }
     if (st.st_size > 0)
         contents.reserve(static_cast<size_t>(st.st_size));
@@ -269,31 +280,43 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::string& contents) c
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            const int error = errno;
             ::close(fd);
-            return false;
+            contents.clear();
+            return FileResult::Failure(error);
         }
         if (n == 0)
             break;
         contents.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
-    return true;
+    return {};
 }
 
 namespace {
 
 // The file a write to `path` must replace: the target of a symbolic link, so
-// that saving keeps the link (a configuration kept in a dotfiles folder).
-std::string WriteTarget(const std::string& path) {
+// that saving keeps the link (a configuration kept in a dotfiles folder). A
+// link that leads nowhere or loops is refused: replacing it with a regular
+// file would cut the user's link.
+FileResult WriteTarget(const std::string& path, std::string& target) {
+    target = path;
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return path;
+        return {};
     char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return path;
-    std::string target = resolved;
+    if (!resolved) {
+        const int error = errno;
+        if (error == ELOOP)
+            return FileResult::Failure(error, "It is a symbolic link that loops");
+        if (error == ENOENT)
+            return FileResult::Failure(error, "It is a symbolic link to a file that does not "
+                                              "exist");
+        return FileResult::Failure(error);
+    }
+    target = resolved;
     std::free(resolved);
-    return target;
+    return {};
 }
 
 // Moves `from` to `to` only when nothing is at `to`: in one step where the
@@ -304,8 +327,10 @@ bool MoveNoReplace(const std::string& from, const std::string& to) {
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return false;
     struct stat st {};
-    if (::lstat(to.c_str(), &st) == 0)
+    if (::lstat(to.c_str(), &st) == 0) {
+        errno = EEXIST;
         return false;
+    }
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
@@ -326,29 +351,59 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// The owner and permissions a replacing file takes over from the old one.
+struct Ownership {
+    mode_t mode = 0;
+    bool keepOwner = false; // the old file's owner and group are to be kept
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+// Gives the new file the old one's owner and group; where the system refuses
+// (only root may give a file away), the group alone where the user belongs to
+// it. False when they could not both be kept.
+bool KeepOwner(int fd, const Ownership& owner) {
+    if (!owner.keepOwner || (owner.uid == ::geteuid() && owner.gid == ::getegid()))
+        return true;
+    if (::fchown(fd, owner.uid, owner.gid) == 0)
+        return true;
+    [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), owner.gid);
+    return false;
+}
+
 // Writes a temporary file beside `path` with `fill`, syncs it and moves it
 // into place: over an existing file, or only where nothing exists when
 // `noReplace` is set. The temporary file never survives a failure.
 template <typename Fill>
-bool ReplaceThroughTemp(const std::string& path, mode_t mode, bool noReplace, Fill fill) {
+FileResult ReplaceThroughTemp(const std::string& path, const Ownership& owner, bool noReplace,
+                              Fill fill) {
     std::string folder, name;
     SplitPath(path, folder, name);
     std::string temp = folder + "/." + name + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
-        return false;
-    ::fchmod(fd, mode);
-    const bool ok = fill(fd) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    bool placed = false;
-    if (ok && closed) {
-        placed = noReplace ? MoveNoReplace(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0;
+        return FileResult::Failure(errno);
+    FileResult result;
+    // The owner first: a change of owner clears set-id bits the mode brings.
+    result.ownerChanged = !KeepOwner(fd, owner);
+    ::fchmod(fd, owner.mode);
+    int error = 0;
+    if (!fill(fd) || ::fsync(fd) != 0)
+        error = errno != 0 ? errno : EIO;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0) {
+        const bool placed =
+            noReplace ? MoveNoReplace(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0;
+        if (!placed)
+            error = errno != 0 ? errno : EEXIST;
     }
-    if (!placed)
+    if (error != 0) {
         ::unlink(temp.c_str());
-    if (placed)
-        SyncFolderOf(path);
-    return placed;
+        return FileResult::Failure(error);
+    }
+    SyncFolderOf(path);
+    return result;
 }
 
 // Copies the rest of `in` to `out`, every write checked.
@@ -368,18 +423,63 @@ bool CopyDescriptor(int in, int out) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents, long long writeLimit) {
-    const std::string target = WriteTarget(path);
-    // Keep the permissions of the file being replaced.
+FileResult WriteFileAtomically(const std::string& path, std::string_view contents,
+                               long long writeLimit) {
+    std::string target;
+    if (FileResult refused = WriteTarget(path, target); !refused)
+        return refused;
+    // Keep the permissions, owner and group of the file being replaced.
     struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
-    return ReplaceThroughTemp(target, mode, false, [&](int fd) {
+    Ownership owner;
+    if (::stat(target.c_str(), &old) == 0) {
+        owner = {static_cast<mode_t>(old.st_mode & 07777), true, old.st_uid, old.st_gid};
+    } else {
+        owner.mode = NewFileMode();
+    }
+    return ReplaceThroughTemp(target, owner, false, [&](int fd) {
         return WriteAll(fd, contents.data(), contents.size(), writeLimit);
     });
 }
 
-bool PosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view contents) {
+FileResult PosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view contents) {
     return WriteFileAtomically(path, contents);
+}
+
+int PosixFileSystem::RemoveStaleTemporaries(const std::string& folder,
+                                            const std::string& extension) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (const dirent* d = ::readdir(dir)) {
+        const std::string entry = d->d_name;
+        if (!IsTemporaryName(entry, extension))
+            continue;
+        const std::string path = folder + "/" + entry;
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            ::unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+bool IsTemporaryName(const std::string& entry, const std::string& extension) {
+    // ".NAME.XXXXXX": mkostemp's six letters and digits after a name that
+    // ends in the extension.
+    constexpr size_t kRandom = 6;
+    if (entry.size() < 1 + extension.size() + 1 + kRandom || entry[0] != '.')
+        return false;
+    const size_t dot = entry.size() - kRandom - 1;
+    if (entry[dot] != '.' || dot < 1 + extension.size())
+        return false;
+    for (size_t i = dot + 1; i < entry.size(); ++i) {
+        const char c = entry[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return entry.compare(dot - extension.size(), extension.size(), extension) == 0;
 }
 
 bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
@@ -393,7 +493,11 @@ bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to, b
     }
     // The copy keeps the source's permissions (a program stays executable)
     // and is streamed, so large files need no memory of their size.
-    const bool copied = ReplaceThroughTemp(WriteTarget(to), st.st_mode & 07777, failIfExists,
+    std::string target;
+    Ownership owner;
+    owner.mode = st.st_mode & 07777;
+    const bool copied = WriteTarget(to, target) &&
+                        ReplaceThroughTemp(target, owner, failIfExists,
                                            [in](int out) { return CopyDescriptor(in, out); });
     ::close(in);
     return copied;

@@ -18,8 +18,9 @@ class PosixFileSystem : public FileSystem {
     std::vector<std::string> DriveRoots() const override;
     std::string CurrentDirectory() const override;
     std::string HomeDirectory() const override;
-    bool ReadFile(const std::string& path, std::string& contents) const override;
-    bool WriteFileAtomic(const std::string& path, std::string_view contents) override;
+    FileResult ReadFile(const std::string& path, std::string& contents) const override;
+    FileResult WriteFileAtomic(const std::string& path, std::string_view contents) override;
+    int RemoveStaleTemporaries(const std::string& folder, const std::string& extension) override;
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool CreateFolder(const std::string& path) override;
     bool DeleteFile(const std::string& path) override;
@@ -50,5 +51,9 @@ class PosixFileSystem : public FileSystem {
 // Writes `contents` to `path` through a temporary file in the same folder:
 // every write checked, fsync, rename, then fsync of the folder. `writeLimit`
 // (tests only) makes writes fail once that many bytes are written.
-bool WriteFileAtomically(const std::string& path, std::string_view contents,
-                         long long writeLimit = -1);
+FileResult WriteFileAtomically(const std::string& path, std::string_view contents,
+                               long long writeLimit = -1);
+
+// Whether a folder entry is a temporary file of such a write to a file whose
+// name ends in `extension` (".Buttons.cfg.a1B2c3" for ".cfg").
+bool IsTemporaryName(const std::string& entry, const std::string& extension);

@@ -1,5 +1,6 @@
 #include "model/Startup.h"
 
+#include <algorithm>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -110,6 +111,23 @@ TEST_F(Startup, ActionSoundsPlayWithoutAValidConfiguration) {
         ASSERT_EQ(tp.sound.played.size(), 1u);
         EXPECT_EQ(tp.sound.played[0].file, dir.File("DV_Launch_App.wav"));
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Startup, TemporaryFilesOfKilledSavesAreRemovedAndNothingElse) {
+    for (const char* name : {".Buttons.cfg.Ab12Cd", ".Buttons.cfg.bak.Zz99yy", "Buttons.cfg",
+                             ".Buttons.cfg.swp", ".hidden.Ab12Cd"})
+        dir.Write(name, "x");
+    RunStartup(model);
+    std::vector<std::string> left;
+    for (const FileEntry& entry : tp.fs.FindAll(dir.File("*")))
+        left.push_back(entry.name);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left,
+              (std::vector<std::string>{".Buttons.cfg.swp", ".hidden.Ab12Cd", "Buttons.cfg"}));
 }
 
 } // namespace

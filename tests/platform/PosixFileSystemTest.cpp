@@ -1,6 +1,8 @@
 #include "platform/posix/PosixFileSystem.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -180,6 +182,81 @@ TEST_F(PosixFileSystemTest, LookupsAreCachedOnlyWhileABatchRuns) {
     EXPECT_TRUE(fs_.FindFirst(tool).has_value());
     EXPECT_TRUE(fs_.IsExecutableProgram(tool));
     EXPECT_FALSE(fs_.IsFolder(tool));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PosixFileSystemTest, LinksThatLeadNowhereAreRefusedAndKept) {
+    const std::string dangling = dir_.File("Dangling.cfg");
+    const std::string looping = dir_.File("Loop.cfg");
+    ASSERT_EQ(::symlink(dir_.File("gone/Buttons.cfg").c_str(), dangling.c_str()), 0);
+    ASSERT_EQ(::symlink(looping.c_str(), looping.c_str()), 0);
+    for (const std::string& link : {dangling, looping}) {
+        SCOPED_TRACE(link);
+        const FileResult result = fs_.WriteFileAtomic(link, "new");
+        EXPECT_FALSE(result);
+        EXPECT_NE(result.reason.find("symbolic link"), std::string::npos) << result.reason;
+        struct stat st {};
+        ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+    }
+    std::string contents;
+    EXPECT_EQ(fs_.ReadFile(dangling, contents).error, ENOENT);
+    EXPECT_EQ(fs_.ReadFile(looping, contents).error, ELOOP);
+    EXPECT_EQ(Names(fs_.FindAll(dir_.File("*"))),
+              (std::vector<std::string>{"Dangling.cfg", "Loop.cfg"}));
+}
+
+TEST_F(PosixFileSystemTest, ReadFailuresCarryTheSystemsReason) {
+    std::string contents;
+    const FileResult missing = fs_.ReadFile(dir_.File("missing.cfg"), contents);
+    EXPECT_EQ(missing.error, ENOENT);
+    EXPECT_EQ(missing.reason, std::strerror(ENOENT));
+    EXPECT_EQ(fs_.ReadFile(dir_.Path(), contents).error, EISDIR);
+    const FileResult written = fs_.WriteFileAtomic(dir_.File("no-folder/x.cfg"), "x");
+    EXPECT_EQ(written.error, ENOENT);
+    EXPECT_FALSE(written.reason.empty());
+}
+
+TEST_F(PosixFileSystemTest, PathsHoldingANulNameNothing) {
+    dir_.Write("tr", "#!/bin/sh\n");
+    ::chmod(dir_.File("tr").c_str(), 0755);
+    const std::string cut = dir_.File("tr") + std::string("\0ue", 3);
+    EXPECT_FALSE(fs_.FindFirst(cut));
+    EXPECT_FALSE(fs_.IsExecutableProgram(cut));
+    std::string contents;
+    EXPECT_FALSE(fs_.ReadFile(cut, contents));
+}
+
+TEST_F(PosixFileSystemTest, OnlyOurOwnLeftOverTemporariesAreRemoved) {
+    const struct {
+        const char* name;
+        bool ours;
+    } cases[] = {
+        {".Buttons.cfg.a1B2c3", true},
+        {".Home Setup.cfg.ZZZZZZ", true},
+        {".Buttons.cfg.bak.x9y8z7", false},
+        {".Buttons.cfg.a1B2c", false},
+        {".Buttons.cfg.a1B2c34", false},
+        {".Buttons.cfg.a1-2c3", false},
+        {"Buttons.cfg.a1B2c3", false},
+        {".notes.txt.a1B2c3", false},
+        {".cfg.a1B2c3", false},
+        {"Buttons.cfg", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsTemporaryName(c.name, ".cfg"), c.ours) << c.name;
+        dir_.Write(c.name, "x");
+    }
+    EXPECT_TRUE(IsTemporaryName(".Buttons.cfg.bak.x9y8z7", ".cfg.bak"));
+    ASSERT_EQ(::mkdir(dir_.File(".Folder.cfg.abcdef").c_str(), 0700), 0);
+
+    EXPECT_EQ(fs_.RemoveStaleTemporaries(dir_.Path(), ".cfg"), 2);
+    for (const auto& c : cases)
+        EXPECT_EQ(::access(dir_.File(c.name).c_str(), F_OK) == 0, !c.ours) << c.name;
+    EXPECT_TRUE(fs_.IsFolder(dir_.File(".Folder.cfg.abcdef")));
 }
 
 } // namespace

@@ -62,12 +62,10 @@ TEST(DorvaneCfg, RewriteOfAValidFileIsSilentAndWritesTheCurrentFormat) {
 TEST(DorvaneCfg, EveryMessageOfTheLoadIsOneLineAndTheStatusIsOne) {
     TempDir dir;
     dir.Write("Bad.cfg", "Not a configuration\r\nBUTTONS\r\n");
-    Result r = RunCfg(dir, "rewrite Bad.cfg Out.cfg");
-    EXPECT_EQ(r.status, 1);
+    Result r = RunCfg(dir, "list Bad.cfg >/dev/null");
     const std::string line = "Bad Configuration File: The file  " + dir.File("Bad.cfg") +
                              "  is not a valid DORVANE configuration file.  \n";
     EXPECT_EQ(r.errors, line + line);
-    EXPECT_NE(dir.Read("Out.cfg").find("CATEGORY Untitled"), std::string::npos);
 
     dir.Write("Mixed.cfg", CrLf({"DORVANE CONFIGURATION FILE v10.0", "BUTTONS", "CATEGORY A",
                                  "BUTTON 1 /a", "COLOUR red", "end", "CATEGORY"}));
@@ -77,6 +75,36 @@ TEST(DorvaneCfg, EveryMessageOfTheLoadIsOneLineAndTheStatusIsOne) {
                             "\" is not named  \n"
                             "Bad Keyword: Invalid keyword in \"" +
                             dir.File("Mixed.cfg") + "\"\n");
+}
+
+TEST(DorvaneCfg, RewriteOfSomethingElseWritesNothingAndSaysSo) {
+    TempDir dir;
+    const std::string kept = "DORVANE CONFIGURATION FILE v10.0\r\nBUTTONS\r\nCATEGORY Mine\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"unknown header", "Not a configuration\r\nBUTTONS\r\n"},
+        {"CR-only line ends", "DORVANE CONFIGURATION FILE v10.0\rBUTTONS\rCATEGORY A\r"},
+        {"NUL bytes", std::string("DORVANE CONFIGURATION\0FILE v10.0\r\n", 34)},
+        {"empty", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.Write("Dest.cfg", kept);
+        dir.Write("Source.cfg", c.bytes);
+        const Result r = RunCfg(dir, "rewrite Source.cfg Dest.cfg");
+        EXPECT_EQ(r.status, 3);
+        EXPECT_NE(r.errors.find("Dest.cfg not written"), std::string::npos) << r.errors;
+        EXPECT_EQ(dir.Read("Dest.cfg"), kept);
+        EXPECT_EQ(RunCfg(dir, "list Source.cfg >/dev/null").status, 3);
+    }
+
+    // A byte-order mark before the header is a configuration like any other.
+    dir.Write("Marked.cfg", "\xEF\xBB\xBF" + kept);
+    const Result r = RunCfg(dir, "rewrite Marked.cfg Dest.cfg");
+    EXPECT_EQ(r.status, 0) << r.errors;
+    EXPECT_NE(dir.Read("Dest.cfg").find("\r\nCATEGORY Mine\r\n"), std::string::npos);
 }
 
 TEST(DorvaneCfg, UsageAndFileErrorsGiveStatusTwo) {

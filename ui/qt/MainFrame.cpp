@@ -352,7 +352,11 @@ bool CMainFrame::SaveConfiguration() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!model_.closing && !MayClose(model_, [this] { return SaveConfiguration(); })) {
+    // The question of MayClose carries the failure's reason; no second message.
+    const auto save = [this] {
+        return WriteConfiguration(model_, model_.configName, SaveReport::Quiet);
+    };
+    if (!model_.closing && !MayClose(model_, save)) {
         event->ignore();
         return;
     }

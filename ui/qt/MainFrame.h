@@ -72,7 +72,8 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void RunCommand(int id);
     // The facts the menu rules need from outside the model.
     MenuFacts Facts() const;
-    // Saves the configuration to its current file; false when it failed.
+    // Saves the configuration to its current file; false when it failed, after
+    // telling the user why (the menu command, the clock tick, the session end).
     bool SaveConfiguration();
     // A left click on a slot of the grid.
     void ClickSlot(int slot);
