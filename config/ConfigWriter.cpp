@@ -141,7 +141,8 @@ bool WriteConfiguration(CModel& model, const std::string& name, SaveReport repor
         notes += "The configuration was saved, but its owner and group could not be kept: the "
                  "file\r\n\r\n" +
                  path + "\r\n\r\nnow belongs to you.";
-    if (!notes.empty())
+    // A quiet save (the window closing) shows no notes: nobody would read them.
+    if (!notes.empty() && report == SaveReport::Tell)
         model.Message(notes, "Configuration Saved", MsgIcon::Information);
     return true;
 }

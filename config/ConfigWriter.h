@@ -14,7 +14,8 @@ std::string ConfigurationText(const CModel& model);
 std::string WriteSettings(const CSettings& settings);
 
 // Whether a failed save is told to the user at once ("Save Failed"), or left
-// to the caller, who finds the reason in model.saveError.
+// to the caller, who finds the reason in model.saveError. A quiet save also
+// keeps its notes (where the file as read was kept, a changed owner) to itself.
 enum class SaveReport { Tell, Quiet };
 
 // Saves the model as configuration `name` (empty: the current one) in the

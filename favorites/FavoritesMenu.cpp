@@ -29,6 +29,22 @@ CFavoritesMenu::~CFavoritesMenu() {
     if (node_ < nodes.size() && nodes[node_] == this) {
         nodes[node_] = nullptr;
     }
+    // Submenus are taken out and destroyed one by one, each after its own
+    // submenus were taken: a deep tree must not recurse once per level.
+    std::vector<std::unique_ptr<CFavoritesMenu>> pending;
+    const auto takeSubmenus = [&pending](std::vector<CFavoritesEntry>& entries) {
+        for (CFavoritesEntry& entry : entries) {
+            if (entry.menu) {
+                pending.push_back(std::move(entry.menu));
+            }
+        }
+    };
+    takeSubmenus(entries_);
+    while (!pending.empty()) {
+        std::unique_ptr<CFavoritesMenu> menu = std::move(pending.back());
+        pending.pop_back();
+        takeSubmenus(menu->entries_);
+    }
 }
 
 bool CFavoritesMenu::IsMenu(int index) const {

@@ -61,19 +61,21 @@ std::unique_ptr<CButtonDef> BuildItem(CModel& model, PendingRecord& record) {
 }
 
 void AppendMenuEntries(const CFavoritesMenu& menu, std::string& out) {
-    for (int i = 0; i < menu.EntryCount(); ++i) {
-        if (const CFavoritesMenu* submenu = menu.SubMenu(i)) {
-            out += "MENU ";
-            // A line break inside the text would start a line of its own on reading.
-            for (char c : submenu->Text()) {
-                out += c == '\r' || c == '\n' ? ' ' : c;
+    CFavoritesTree::Walk(
+        menu,
+        [&out](const CFavoritesMenu& parent, int index, int) {
+            if (const CFavoritesMenu* submenu = parent.SubMenu(index)) {
+                out += "MENU ";
+                // A line break inside the text would start a line of its own on reading.
+                for (char c : submenu->Text()) {
+                    out += c == '\r' || c == '\n' ? ' ' : c;
+                }
+                out += "\r\n";
+            } else if (const CButtonDef* item = parent.Item(index)) {
+                out += item->WriteRecord(-1);
             }
-            out += "\r\n";
-            AppendMenuEntries(*submenu, out);
-        } else if (const CButtonDef* item = menu.Item(i)) {
-            out += item->WriteRecord(-1);
-        }
-    }
+        },
+        [&out](const CFavoritesMenu&, int) { out += "END_MENU\r\n"; });
     out += "END_MENU\r\n";
 }
 
@@ -89,6 +91,10 @@ void ReadFavorites(CModel& model, const ConfigText& text, const std::string& pat
     std::vector<CFavoritesMenu*> open{tree.Root()};
     PendingRecord record;
     bool inRecord = false;
+    // Menus below the deepest allowed level are skipped with all they hold;
+    // this counts the MENU lines open inside the skipped one.
+    int skipping = 0;
+    bool depthReported = false;
 
     for (size_t i = start; i < text.LineCount(); ++i) {
         const std::string line = Trim(text.Line(i));
@@ -101,6 +107,28 @@ void ReadFavorites(CModel& model, const ConfigText& text, const std::string& pat
         }
         LineWords words(line);
         const std::string key = words.Next();
+        if (skipping > 0) {
+            if (EqualsNoCase(key, "MENU")) {
+                ++skipping;
+            } else if (EqualsNoCase(key, "END_MENU")) {
+                --skipping;
+            }
+            continue;
+        }
+        if (EqualsNoCase(key, "MENU") && open.back()->Depth() >= kMaxFavoritesDepth) {
+            skipping = 1;
+            inRecord = false;
+            if (depthReported) {
+                continue;
+            }
+            depthReported = true;
+            model.Message(
+                Format("The maximum depth of the Favorites menu is %d levels; the menus below "
+                       "it in \"%s\" are not read",
+                       kMaxFavoritesDepth - 1, path.c_str()),
+                "Favorites Menu Too Deep", MsgIcon::Stop);
+            continue;
+        }
         if (EqualsNoCase(key, "MENU")) {
             std::unique_ptr<CFavoritesMenu> menu = tree.NewFavoritesMenu(words.Rest(), open.back());
             CFavoritesMenu* added = menu.get();

@@ -4,6 +4,8 @@
 
 #include "model/ButtonDef.h"
 
+#include <algorithm>
+
 CFavoritesTree::CFavoritesTree() = default;
 CFavoritesTree::~CFavoritesTree() = default;
 
@@ -12,6 +14,7 @@ void CFavoritesTree::ResetFavorites() {
     nodes_.clear();
     root_ = NewFavoritesMenu("", nullptr);
     nextId_ = kFirstFavoritesId;
+    idsWrapped_ = false;
 }
 
 std::unique_ptr<CFavoritesMenu> CFavoritesTree::NewFavoritesMenu(const std::string& text,
@@ -36,9 +39,15 @@ bool CFavoritesTree::InsertFavoritesEntry(CFavoritesEntry entry, CFavoritesMenu*
         return false;
     }
     if (entry.IsMenu()) {
-        // A menu inside itself would own itself.
-        for (const CFavoritesMenu* up = menu; up != nullptr; up = up->parent_) {
-            if (up == entry.menu.get()) {
+        // A menu inside itself would own itself. Only a menu with submenus can
+        // be an ancestor of another, so a new one needs no walk up the tree.
+        const CFavoritesMenu* moved = entry.menu.get();
+        const bool hasSubmenus =
+            std::any_of(moved->entries_.begin(), moved->entries_.end(),
+                        [](const CFavoritesEntry& e) { return e.menu != nullptr; });
+        for (const CFavoritesMenu* up = menu; up != nullptr;
+             up = hasSubmenus ? up->parent_ : nullptr) {
+            if (up == moved) {
                 return false;
             }
         }
@@ -92,9 +101,14 @@ void CFavoritesTree::ShiftDepth(CFavoritesMenu* menu, int delta) {
         return;
     }
     menu->depth_ += delta;
-    for (const CFavoritesEntry& entry : menu->entries_) {
-        ShiftDepth(entry.menu.get(), delta);
-    }
+    Walk(
+        *menu,
+        [delta](const CFavoritesMenu& parent, int index, int) {
+            if (CFavoritesMenu* sub = parent.SubMenu(index)) {
+                sub->depth_ += delta;
+            }
+        },
+        [](const CFavoritesMenu&, int) {});
 }
 
 FavoritesPosition CFavoritesTree::FindObject(const void* object) const {
@@ -162,6 +176,14 @@ int CFavoritesTree::FreeItemIds() const {
 
 int CFavoritesTree::TakeCommandId() {
     constexpr int kRange = kFavoritesIdEnd - kFirstFavoritesId;
+    if (!idsWrapped_) {
+        const int id = nextId_;
+        if (++nextId_ == kFavoritesIdEnd) {
+            nextId_ = kFirstFavoritesId;
+            idsWrapped_ = true;
+        }
+        return id;
+    }
     std::vector<bool> used(kRange, false);
     for (const CFavoritesMenu* menu : nodes_) {
         if (menu == nullptr) {

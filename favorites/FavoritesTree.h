@@ -11,6 +11,11 @@
 inline constexpr int kFirstFavoritesId = 34000;
 inline constexpr int kFavoritesIdEnd = 34500;
 
+// The deepest a Favorites menu may lie: the root has depth 1, so menus nest
+// at most kMaxFavoritesDepth - 1 levels below it. A file's deeper menus are
+// dropped on reading, with a message; nobody can use a menu 60,000 levels down.
+inline constexpr int kMaxFavoritesDepth = 32;
+
 // Where an entry object sits in the tree; menu null and index -1 when nowhere.
 struct FavoritesPosition {
     CFavoritesMenu* menu = nullptr;
@@ -48,6 +53,11 @@ class CFavoritesTree {
     void DestroyFavoritesMenu(CFavoritesMenu* menu);
     // Adds `delta` to the depth of `menu` and of all its submenus.
     static void ShiftDepth(CFavoritesMenu* menu, int delta);
+    // Calls `visit` for every entry below `menu`, depth first in display order,
+    // without recursion: `level` is 0 for the entries of `menu` itself. `leave`
+    // is called after the last entry of each submenu.
+    template <typename Visit, typename Leave>
+    static void Walk(const CFavoritesMenu& menu, Visit visit, Leave leave);
 
     // The menu and position holding a submenu or item object.
     FavoritesPosition FindFavoritesEntry(const CFavoritesMenu* submenu) const;
@@ -71,4 +81,32 @@ class CFavoritesTree {
     std::vector<CFavoritesMenu*> nodes_;
     std::unique_ptr<CFavoritesMenu> root_; // after nodes_: destroyed first
     int nextId_ = kFirstFavoritesId;
+    // Until the ids first run out, every id from nextId_ on is free, so no
+    // insertion has to look for one (a load stays linear).
+    bool idsWrapped_ = false;
 };
+
+template <typename Visit, typename Leave>
+void CFavoritesTree::Walk(const CFavoritesMenu& menu, Visit visit, Leave leave) {
+    struct Open {
+        const CFavoritesMenu* menu;
+        int next;
+    };
+    std::vector<Open> open{{&menu, 0}};
+    while (!open.empty()) {
+        Open& top = open.back();
+        if (top.next >= top.menu->EntryCount()) {
+            const CFavoritesMenu* done = top.menu;
+            open.pop_back();
+            if (!open.empty())
+                leave(*done, static_cast<int>(open.size()) - 1);
+            continue;
+        }
+        const int index = top.next++;
+        const CFavoritesMenu* parent = top.menu;
+        const int level = static_cast<int>(open.size()) - 1;
+        visit(*parent, index, level);
+        if (const CFavoritesMenu* sub = parent->SubMenu(index))
+            open.push_back({sub, 0});
+    }
+}

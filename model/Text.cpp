@@ -120,6 +120,16 @@ int ParseInt(std::string_view word) {
     return static_cast<int>(value);
 }
 
+std::string ShownText(std::string_view s, size_t maxBytes) {
+    if (s.size() <= maxBytes)
+        return std::string(s);
+    constexpr std::string_view kMark = "...";
+    size_t end = maxBytes > kMark.size() ? maxBytes - kMark.size() : 0;
+    while (end > 0 && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(s.substr(0, end)) + std::string(kMark);
+}
+
 std::string Format(const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);

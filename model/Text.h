@@ -20,6 +20,14 @@ std::string TrimRight(std::string_view s);
 // Integer of a word as sscanf("%d") reads it: optional sign and digits after
 // leading white space; anything else gives 0. Saturates instead of overflowing.
 int ParseInt(std::string_view word);
+// The longest name a caption, menu or tooltip shows, in bytes: a window title
+// of megabytes exceeds what an X server takes in one request and ends the
+// connection.
+inline constexpr size_t kMaxShownText = 256;
+// `s` cut to at most `maxBytes` bytes without splitting a UTF-8 sequence,
+// "..." marking a cut.
+std::string ShownText(std::string_view s, size_t maxBytes = kMaxShownText);
+
 // printf-style formatting into a std::string.
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 

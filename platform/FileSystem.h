@@ -21,7 +21,8 @@ struct FileResult {
     // kept: the file now belongs to the user who saved it.
     bool ownerChanged = false;
 
-    explicit operator bool() const { return error == 0; }
+    // Implicit, so that callers that only need success or failure stay short.
+    operator bool() const { return error == 0; }
     static FileResult Failure(int error, std::string reason = {}) {
         return {error, reason.empty() ? std::string(std::strerror(error)) : std::move(reason),
                 false};

@@ -19,6 +19,8 @@ inline constexpr int FileNotFound = 2;
 inline constexpr int PathNotFound = 3;
 inline constexpr int BadFormat = 11;
 inline constexpr int BadParameters = 12; // an unterminated quote in the parameters
+inline constexpr int NulCharacter = 13;  // a NUL in the target, parameters or folder
+inline constexpr int TooLong = 14;       // the parameters exceed what the system takes
 inline constexpr int Generic = 31;
 } // namespace ShellResult
 

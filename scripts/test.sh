@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test: the unit and widget tests, the end-to-end tests under Xvfb, the
 # core tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# a bounded run of the configuration-reader fuzzer.
+# a kill-during-save run (200 writers killed at random points) and bounded
+# runs of the fuzzers.
 # DV_QUICK=1 runs only the first build's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,5 +20,7 @@ if [ "${DV_QUICK:-0}" != 1 ]; then
   cmake --build "$sanitize" -j2
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$sanitize" --output-on-failure -j2
+  tests/stress/kill_during_save.sh "$build/tools/dorvane-cfg" "$build/app/dorvane" \
+    "${DV_KILL_ROUNDS:-200}"
   scripts/fuzz.sh "${DV_FUZZ_SECONDS:-60}"
 fi

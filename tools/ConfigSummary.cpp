@@ -61,16 +61,18 @@ std::string ButtonLine(const CButtonDef& b) {
                   b.Target().c_str());
 }
 
-void Favorites(const CFavoritesMenu& menu, int depth, std::string& out) {
-    const std::string indent(static_cast<size_t>(depth) * 2, ' ');
-    for (int i = 0; i < menu.EntryCount(); ++i) {
-        if (const CFavoritesMenu* sub = menu.SubMenu(i)) {
-            out += indent + "[" + sub->Text() + "]\n";
-            Favorites(*sub, depth + 1, out);
-        } else if (const CButtonDef* item = menu.Item(i)) {
-            out += indent + ButtonLine(*item) + "\n";
-        }
-    }
+void Favorites(const CFavoritesMenu& menu, std::string& out) {
+    CFavoritesTree::Walk(
+        menu,
+        [&out](const CFavoritesMenu& parent, int index, int level) {
+            const std::string indent(static_cast<size_t>(level + 1) * 2, ' ');
+            if (const CFavoritesMenu* sub = parent.SubMenu(index)) {
+                out += indent + "[" + sub->Text() + "]\n";
+            } else if (const CButtonDef* item = parent.Item(index)) {
+                out += indent + ButtonLine(*item) + "\n";
+            }
+        },
+        [](const CFavoritesMenu&, int) {});
 }
 
 } // namespace
@@ -100,7 +102,7 @@ std::string ConfigSummary(const CModel& model) {
     out += "\nFavorites\n";
     const CFavoritesMenu* root = model.favorites.Root();
     if (root && root->EntryCount() > 0)
-        Favorites(*root, 1, out);
+        Favorites(*root, out);
     else
         out += "  (none)\n";
 

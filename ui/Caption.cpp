@@ -177,7 +177,7 @@ std::string CaptionText(const CModel& model) {
         return model.loadProgress ? LoadingCaption(model.loadedCategories, model.CategoryCount())
                                   : LoadingCaption(kMaxCategories, kMaxCategories);
     const CCategory* category = model.CurrentCategory();
-    const std::string categoryName = category ? category->Name() : std::string();
+    const std::string categoryName = category ? ShownText(category->Name()) : std::string();
     if (model.editState.PendingOperation())
         return Format("(%s) %s", categoryName.c_str(), PendingPrompt(model).c_str());
 
@@ -185,7 +185,7 @@ std::string CaptionText(const CModel& model) {
     std::string prefix = "DORVANE       ";
     if (s.ShowConfigName)
         prefix = Format(s.ShowCategoryName ? "DORVANE       %s: " : "DORVANE       %s ",
-                        model.configName.c_str());
+                        ShownText(model.configName).c_str());
     std::string caption = prefix;
     if (s.ShowCategoryName)
         caption = CategoryText(s, prefix, categoryName, model.CurrentCategoryIndex() + 1,

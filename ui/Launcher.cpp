@@ -294,6 +294,15 @@ bool ReportShellResult(CModel& model, const CButtonDef& button, int result) {
         text = "A Quote in the Parameters Is Never Closed:\r\n\r\n" + button.Target() +
                "\r\n\r\nParameters: " + button.Parameters();
         break;
+    case ShellResult::NulCharacter:
+        text = "The Target or Parameters Contain a NUL Character:\r\n\r\n" +
+               ShownText(button.Target());
+        break;
+    case ShellResult::TooLong:
+        text = "The Parameters Are Too Long to Start the File:\r\n\r\n" +
+               ShownText(button.Target()) +
+               Format("\r\n\r\n(%zu bytes of parameters)", button.Parameters().size());
+        break;
     default:
         text = "Unable to Open the File:\r\n\r\n" + button.Target();
         break;

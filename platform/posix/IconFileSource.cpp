@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/posix/BinaryFile.h"
@@ -16,6 +17,12 @@ constexpr std::uint32_t kHighBit = 0x80000000u;
 constexpr std::size_t kIcoHeader = 6;
 constexpr std::size_t kIcoEntry = 16;
 constexpr std::size_t kGroupEntry = 14;
+// Real icon groups hold a dozen sizes or so; a crafted one may name the same
+// image 65,535 times. Images past this many are left out.
+constexpr std::size_t kMaxImagesPerGroup = 256;
+// An extracted group may hold at most this many times the file's own size
+// (an image named twice is copied twice, but never thousands of times).
+constexpr std::uint64_t kMaxExtractedPerFileByte = 4;
 
 void PutU16(std::string& out, std::uint32_t v) {
     out += static_cast<char>(v & 0xff);
@@ -265,19 +272,31 @@ std::string ProgramIconGroup(const BinaryFile& file, std::size_t index) {
     if (index >= groups.size() || !ResourceData(file, groups[index], group) ||
         group.size() < kIcoHeader || LittleU16(group, 0) != 0 || LittleU16(group, 2) != 1)
         return {};
-    const std::size_t count = LittleU16(group, 4);
+    const std::size_t count = std::min<std::size_t>(LittleU16(group, 4), kMaxImagesPerGroup);
     if (group.size() < kIcoHeader + kGroupEntry * count)
         return {};
-    const auto icons = ResourcesOfType(file, kRtIcon);
+    // The icons by id, looked up once each; the first of an id counts.
+    std::unordered_map<long, ResourceRef> icons;
+    for (const ResourceRef& ref : ResourcesOfType(file, kRtIcon))
+        icons.emplace(ref.id, ref);
+    // The .ico built keeps 32-bit offsets: the total stays well below 4 GB.
+    const std::uint64_t budget =
+        std::min<std::uint64_t>(file.Size() * kMaxExtractedPerFileByte, 0x7fffffffu);
+    std::uint64_t total = kIcoHeader;
     std::vector<IcoImage> images;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t at = kIcoHeader + kGroupEntry * i;
-        const long id = LittleU16(group, at + 12);
-        const auto icon = std::find_if(icons.begin(), icons.end(),
-                                       [&](const ResourceRef& ref) { return ref.id == id; });
+        const auto icon = icons.find(LittleU16(group, at + 12));
+        if (icon == icons.end() || !icon->second.found)
+            continue;
+        const std::uint64_t size = kIcoEntry + icon->second.size;
+        if (total + size > budget)
+            break;
         IcoImage image{group.substr(at, 8), {}};
-        if (icon != icons.end() && ResourceData(file, *icon, image.data) && !image.data.empty())
+        if (ResourceData(file, icon->second, image.data) && !image.data.empty()) {
+            total += size;
             images.push_back(std::move(image));
+        }
     }
     return images.empty() ? std::string() : BuildIco(images);
 }

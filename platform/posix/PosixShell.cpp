@@ -68,7 +68,7 @@ std::string EnvOr(const char* name, const std::string& fallback) {
 // refer to the environment's own strings, valid for the spawn.
 std::vector<char*> ChildEnvironment() {
     std::vector<char*> env;
-    const auto& own = PosixShell::OwnVariables();
+    const std::vector<std::string> own = PosixShell::OwnVariables();
     for (char** e = environ; *e; ++e) {
         const std::string_view entry(*e);
         const std::string_view name = entry.substr(0, entry.find('='));
@@ -77,6 +77,10 @@ std::vector<char*> ChildEnvironment() {
     }
     env.push_back(nullptr);
     return env;
+}
+
+bool HoldsNul(const std::string& s) {
+    return s.find('\0') != std::string::npos;
 }
 
 // A spawn error as the launch result the user is told about.
@@ -93,6 +97,8 @@ int SpawnErrorResult(int error, const std::string& path) {
         return ShellResult::PathNotFound;
     case ENOEXEC:
         return ShellResult::BadFormat;
+    case E2BIG:
+        return ShellResult::TooLong;
     default:
         return ShellResult::Generic;
     }
@@ -125,12 +131,19 @@ std::vector<std::string> DefaultsFor(const std::string& file, const std::string&
 
 } // namespace
 
-const std::vector<std::string>& PosixShell::OwnVariables() {
-    // QT_QPA_PLATFORM: the start script's choice of XWayland for the program.
+std::vector<std::string> PosixShell::OwnVariables() {
     // The start-up tokens were addressed to the program's own start, and
-    // DORVANE_START_COMMAND names the start script that ran it.
-    static const std::vector<std::string> names = {"QT_QPA_PLATFORM", "DESKTOP_STARTUP_ID",
-                                                   "XDG_ACTIVATION_TOKEN", "DORVANE_START_COMMAND"};
+    // DORVANE_START_COMMAND names the start script that ran it. The script
+    // names what else it set for the program alone (XWayland's
+    // QT_QPA_PLATFORM) in DORVANE_LAUNCHER_ENV; a variable the user set
+    // himself reaches the programs he starts.
+    std::vector<std::string> names = {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN",
+                                      "DORVANE_START_COMMAND", "DORVANE_LAUNCHER_ENV"};
+    const std::string added = EnvOr("DORVANE_LAUNCHER_ENV", "");
+    for (const std::string& name : SplitList(added, ':')) {
+        if (!Trim(name).empty())
+            names.push_back(Trim(name));
+    }
     return names;
 }
 
@@ -178,6 +191,9 @@ int PosixShell::Execute(const LaunchRequest& request) {
     ReapChildren();
     if (request.target.empty())
         return ShellResult::FileNotFound;
+    // The system would end each string at the NUL and run something else.
+    if (HoldsNul(request.target) || HoldsNul(request.parameters) || HoldsNul(request.directory))
+        return ShellResult::NulCharacter;
     const auto words = SplitShellWords(request.parameters);
     if (!words)
         return ShellResult::BadParameters;
@@ -203,6 +219,8 @@ int PosixShell::Execute(const LaunchRequest& request) {
 
 int PosixShell::Open(const LaunchRequest& request) {
     ReapChildren();
+    if (HoldsNul(request.target) || HoldsNul(request.directory))
+        return ShellResult::NulCharacter;
     // A target that looks like an option is made a relative path, for both
     // openers.
     const std::string target = !request.target.empty() && request.target.front() == '-'
@@ -221,7 +239,7 @@ int PosixShell::Open(const LaunchRequest& request) {
     int error = 0;
     const pid_t pid = Spawn(argv, request.directory, error);
     if (pid < 0)
-        return ShellResult::Generic;
+        return error == E2BIG ? ShellResult::TooLong : ShellResult::Generic;
     const int status = WaitForOpener(pid);
     if (status == -1) {
         children_.push_back(pid);

@@ -21,9 +21,10 @@
 // second exec to every click.
 class PosixShell : public Shell {
   public:
-    // Variables the program's start script sets for the program itself
-    // (XWayland for window placement); programs it starts never inherit them.
-    static const std::vector<std::string>& OwnVariables();
+    // Variables set for the program itself, which programs it starts never
+    // inherit: the start-up tokens, DORVANE_LAUNCHER_ENV and the variables it
+    // names (colon-separated; the start script's XWayland choice).
+    static std::vector<std::string> OwnVariables();
 
     PosixShell();
     ~PosixShell() override;

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 struct CountingView : ViewHooks {
@@ -196,6 +199,48 @@ TEST_F(FavoritesSection, AnEmptyTreeWritesNoSection) {
     EXPECT_EQ(Written(model), "");
     tree.ResetFavorites();
     EXPECT_EQ(Written(model), "");
+}
+
+} // namespace
+
+namespace {
+
+// A FAVORITES section of `levels` nested menus with an item at the bottom,
+// then an item back at the top.
+std::string NestedSection(int levels) {
+    std::string section;
+    for (int i = 0; i < levels; ++i)
+        section += "MENU level " + std::to_string(i + 1) + "\n";
+    section += "ITEM_URL https://deep.example\nNAME Deep\nend\n";
+    for (int i = 0; i < levels; ++i)
+        section += "END_MENU\n";
+    return section + "ITEM_URL https://top.example\nNAME Top\nend\nEND_MENU\n";
+}
+
+TEST_F(FavoritesSection, MenusBelowTheDepthLimitAreDroppedWithOneMessage) {
+    Read("FAVORITES\n" + NestedSection(60000));
+    ASSERT_EQ(tp.prompter.messages.size(), 1u);
+    EXPECT_EQ(tp.prompter.messages[0].caption, "Favorites Menu Too Deep");
+    EXPECT_NE(tp.prompter.messages[0].text.find(cfg), std::string::npos);
+
+    int deepest = 0;
+    CFavoritesTree::Walk(
+        *tree.Root(),
+        [&](const CFavoritesMenu& menu, int, int) { deepest = std::max(deepest, menu.Depth()); },
+        [](const CFavoritesMenu&, int) {});
+    EXPECT_EQ(deepest, kMaxFavoritesDepth);
+    EXPECT_EQ(Names(*tree.Root()), (std::vector<std::string>{"level 1", "Top"}));
+
+    // What was kept is written and read back as it is, without a message.
+    const std::string out = Written(model);
+    Read(out);
+    EXPECT_EQ(tp.prompter.messages.size(), 1u);
+    EXPECT_EQ(Written(model), out);
+
+    // A tree exactly at the limit loads whole.
+    Read("FAVORITES\n" + NestedSection(kMaxFavoritesDepth - 1));
+    EXPECT_EQ(tp.prompter.messages.size(), 1u);
+    EXPECT_NE(Written(model).find("NAME Deep"), std::string::npos);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -193,6 +194,58 @@ TEST_F(FavoritesTree, DestroyEmptiesTheMenuAndClearsItsNode) {
     EXPECT_EQ(menu->EntryCount(), 0);
     EXPECT_EQ(tree.Node(1), nullptr);
     EXPECT_EQ(tree.FindFavoritesItem(34000), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// A chain of `levels` menus, each the only entry of the one above it, with an
+// item at the bottom. Built through the tree's own calls, as a reader would.
+CFavoritesMenu* BuildChain(CFavoritesTree& tree, CModel& model, int levels) {
+    CFavoritesMenu* menu = tree.Root();
+    for (int level = 0; level < levels; ++level) {
+        std::unique_ptr<CFavoritesMenu> sub = tree.NewFavoritesMenu("m", menu);
+        CFavoritesMenu* raw = sub.get();
+        EXPECT_TRUE(tree.InsertFavoritesEntry(std::move(sub), menu, -1));
+        menu = raw;
+    }
+    tree.InsertFavoritesEntry(std::make_unique<CButtonDef>(model, "deep", "", 1), menu, -1);
+    return menu;
+}
+
+TEST_F(FavoritesTree, HundredsOfThousandsOfLevelsAreWalkedWithoutRecursion) {
+    // Recursion would overflow the stack here, and a walk up the parent chain
+    // on each insert would take minutes.
+    constexpr int kLevels = 200000;
+    tree.ResetFavorites();
+    CFavoritesMenu* bottom = BuildChain(tree, model, kLevels);
+    EXPECT_EQ(bottom->Depth(), kLevels + 1);
+    EXPECT_NE(tree.FindFavoritesItem(kFirstFavoritesId), nullptr);
+
+    CFavoritesTree::ShiftDepth(tree.Root()->SubMenu(0), 3);
+    EXPECT_EQ(bottom->Depth(), kLevels + 4);
+
+    int entries = 0, left = 0, deepest = 0;
+    CFavoritesTree::Walk(
+        *tree.Root(),
+        [&](const CFavoritesMenu&, int, int level) {
+            ++entries;
+            deepest = std::max(deepest, level);
+        },
+        [&](const CFavoritesMenu&, int) { ++left; });
+    EXPECT_EQ(entries, kLevels + 1);
+    EXPECT_EQ(left, kLevels);
+    EXPECT_EQ(deepest, kLevels);
+
+    // Destroying the tree, below a submenu or whole, is iterative too.
+    CFavoritesMenu* second = tree.Root()->SubMenu(0)->SubMenu(0);
+    tree.DestroyFavoritesMenu(second);
+    EXPECT_EQ(second->EntryCount(), 0);
+    EXPECT_EQ(tree.FindFavoritesItem(kFirstFavoritesId), nullptr);
+    BuildChain(tree, model, kLevels);
+    tree.ResetFavorites();
+    EXPECT_EQ(tree.Root()->EntryCount(), 0);
 }
 
 } // namespace

@@ -145,3 +145,46 @@ TEST_F(IconFileTest, TruncatedOrCorruptFilesNeverCrash) {
 }
 
 } // namespace
+
+namespace {
+
+// A program whose one icon group names the same image `repeats` times.
+std::string RepeatedImageProgram(std::size_t imageSize, int repeats) {
+    std::string group;
+    const auto put16 = [&group](unsigned v) {
+        group += static_cast<char>(v & 0xff);
+        group += static_cast<char>((v >> 8) & 0xff);
+    };
+    put16(0);
+    put16(1);
+    put16(static_cast<unsigned>(repeats));
+    for (int i = 0; i < repeats; ++i) {
+        group += std::string("\x10\x10\0\0", 4);
+        put16(1);
+        put16(32);
+        put16(static_cast<unsigned>(imageSize & 0xffff));
+        put16(static_cast<unsigned>(imageSize >> 16));
+        put16(1); // the icon's id
+    }
+    return BuildPe({{3, 1, std::string(imageSize, 'i')}, {14, 100, group}});
+}
+
+TEST_F(IconFileTest, AGroupNamingOneImageThousandsOfTimesIsCapped) {
+    // Uncapped, this file of about 1 MB would extract 65,535 copies: 256 MB.
+    const std::string file = dir_.Write("hostile.exe", RepeatedImageProgram(4096, 65535));
+    const std::uint64_t size = BinaryFile(file).Size();
+    EXPECT_EQ(CountIconsInFile(file), 1);
+    const std::string ico = ExtractIcoImage(file, 0);
+    EXPECT_LE(ico.size(), 4 * size);
+    const auto images = IcoImages(ico);
+    EXPECT_GE(images.size(), 2u) << "an image named twice is still copied twice";
+    EXPECT_LE(images.size(), 256u);
+    for (const auto& [width, data] : images)
+        EXPECT_EQ(data, Bytes('i', 4096));
+
+    // A small file cannot make much of itself either.
+    const std::string small = dir_.Write("small.exe", RepeatedImageProgram(100000, 300));
+    EXPECT_LE(ExtractIcoImage(small, 0).size(), 4 * BinaryFile(small).Size());
+}
+
+} // namespace

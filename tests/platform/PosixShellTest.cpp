@@ -119,7 +119,9 @@ class PosixShellTest : public testing::Test {
 TEST_F(PosixShellTest, ParametersReachTheProgramAsWrittenInItsDirectory) {
     const std::string work = dir_.Write("work dir/.keep", "");
     const std::string workDir = std::filesystem::path(work).parent_path().string();
+    // As the start script sets it under Wayland.
     ScopedEnv qpa("QT_QPA_PLATFORM", "xcb");
+    ScopedEnv added("DORVANE_LAUNCHER_ENV", "QT_QPA_PLATFORM");
     const int leaked = ::open("/dev/null", O_RDONLY); // deliberately without O_CLOEXEC
     ::dup2(leaked, 50);
 
@@ -255,6 +257,69 @@ TEST_F(PosixShellTest, DefaultWebBrowserFollowsMimeappsLists) {
     dir_.Write("config/test-mimeapps.list",
                "[Default Applications]\nx-scheme-handler/http=viewer.desktop\n");
     EXPECT_EQ(shell_.DefaultWebBrowser(), viewer);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PosixShellTest, OnlyWhatTheStartScriptAddedIsKeptFromPrograms) {
+    const std::string script =
+        WriteScript(dir_, "bin/env",
+                    "env >'" + dir_.File("env.tmp") + "'\n/bin/mv '" + dir_.File("env.tmp") +
+                        "' '" + dir_.File("env") + "'\n");
+    const auto childEnv = [&](const char* added) {
+        std::filesystem::remove(dir_.File("env"));
+        std::optional<ScopedEnv> marker;
+        if (added)
+            marker.emplace("DORVANE_LAUNCHER_ENV", added);
+        EXPECT_EQ(shell_.Execute({script, "", "", ShowMode::Normal}), ShellResult::Ok);
+        return WaitForFile(dir_.File("env")).value_or("");
+    };
+    ScopedEnv qpa("QT_QPA_PLATFORM", "wayland");
+    ScopedEnv token("DESKTOP_STARTUP_ID", "dorvane-start");
+
+    // The user's own choice reaches the program.
+    std::string env = childEnv(nullptr);
+    EXPECT_NE(env.find("\nQT_QPA_PLATFORM=wayland\n"), std::string::npos) << env;
+    EXPECT_EQ(env.find("DESKTOP_STARTUP_ID"), std::string::npos);
+
+    // What the start script added, and its list, do not.
+    env = childEnv("QT_QPA_PLATFORM");
+    EXPECT_EQ(env.find("QT_QPA_PLATFORM"), std::string::npos) << env;
+    EXPECT_EQ(env.find("DORVANE_LAUNCHER_ENV"), std::string::npos) << env;
+    EXPECT_NE(env.find("\nHOME="), std::string::npos);
+}
+
+TEST_F(PosixShellTest, NulCharactersAndOverlongParametersAreRefusedByName) {
+    const std::string tr = WriteScript(dir_, "bin/tr", "touch '" + dir_.File("RAN") + "'\n");
+    const std::string nul("\0", 1);
+    const std::string word(128 * 1024, 'w');
+    std::string many;
+    for (int i = 0; i < 40; ++i)
+        many += std::string(100 * 1024, 'm') + " ";
+    const struct {
+        const char* what;
+        LaunchRequest request;
+        int result;
+    } cases[] = {
+        {"NUL in the target",
+         {tr + nul + "ue", "", "", ShowMode::Normal},
+         ShellResult::NulCharacter},
+        {"NUL in a parameter",
+         {tr, "a" + nul + "b", "", ShowMode::Normal},
+         ShellResult::NulCharacter},
+        {"NUL in the folder",
+         {tr, "", dir_.Path() + nul + "x", ShowMode::Normal},
+         ShellResult::NulCharacter},
+        {"one word of 128 KiB", {tr, word, "", ShowMode::Normal}, ShellResult::TooLong},
+        {"4 MB of words", {tr, many, "", ShowMode::Normal}, ShellResult::TooLong},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shell_.Execute(c.request), c.result) << c.what;
+    EXPECT_EQ(shell_.Open({dir_.Path() + nul + "x", "", "", ShowMode::Normal}),
+              ShellResult::NulCharacter);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("RAN")));
 }
 
 } // namespace

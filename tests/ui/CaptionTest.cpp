@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Model.h"
+#include "model/Text.h"
 #include "tests/support/TestPlatform.h"
 
 namespace {
@@ -178,6 +179,30 @@ TEST_F(CaptionTest, WhileLoadingTheCaptionFollowsTheReadersCounter) {
     EXPECT_EQ(CaptionText(model), "DORVANE     Loading  2 / 7 ...");
     model.loadedCategories = 6;
     EXPECT_EQ(CaptionText(model), "DORVANE     Loading...");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CaptionTest, HugeNamesAreCutWithoutSplittingACharacter) {
+    // A 20 MB name in a window title ends the X connection.
+    model.Category(3)->SetName(std::string(20 << 20, 'x'));
+    model.settings.ShowConfigName = true;
+    model.configName = std::string(5000, 'c');
+    const std::string caption = CaptionText(model);
+    EXPECT_LT(caption.size(), 4 * kMaxShownText);
+    EXPECT_NE(caption.find("x..."), std::string::npos) << caption;
+
+    const std::string accents = std::string(kMaxShownText, 'a') + "\xc3\xa9";
+    for (size_t limit : {size_t{4}, size_t{5}, size_t{6}}) {
+        const std::string cut = ShownText("ab\xc3\xa9\xc3\xa9z", limit);
+        EXPECT_LE(cut.size(), limit);
+        EXPECT_EQ(cut.substr(cut.size() - 3), "...");
+        EXPECT_NE(static_cast<unsigned char>(cut[cut.size() - 4]), 0xc3u) << cut;
+    }
+    EXPECT_EQ(ShownText("short"), "short");
+    EXPECT_EQ(ShownText(accents).size(), kMaxShownText);
 }
 
 } // namespace

@@ -185,6 +185,7 @@ TEST_F(LauncherTest, FailedLaunchShowsTheMessageOfItsResult) {
         {ShellResult::FileNotFound, "Unable to Find the File:\r\n\r\n"},
         {ShellResult::PathNotFound, "Unable to Find the Path:\r\n\r\n"},
         {ShellResult::BadFormat, "Invalid \".exe\" Format for File:\r\n\r\n"},
+        {ShellResult::NulCharacter, "The Target or Parameters Contain a NUL Character:\r\n\r\n"},
         {0, "Unable to Open the File:\r\n\r\n"},
         {ShellResult::Generic, "Unable to Open the File:\r\n\r\n"},
         {32, "Unable to Open the File:\r\n\r\n"},
@@ -203,6 +204,12 @@ TEST_F(LauncherTest, FailedLaunchShowsTheMessageOfItsResult) {
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].text.find(target), std::string::npos);
     EXPECT_NE(Messages()[0].text.find("'open"), std::string::npos);
+
+    tp.prompter.messages.clear();
+    tp.shell.result = ShellResult::TooLong;
+    EXPECT_FALSE(LaunchButton(model, 0, 0));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text.rfind("The Parameters Are Too Long", 0), 0u);
 
     tp.prompter.messages.clear();
     tp.shell.result = 33;

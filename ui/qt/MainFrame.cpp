@@ -19,6 +19,7 @@
 #include "config/LoadConfiguration.h"
 #include "model/Category.h"
 #include "model/Model.h"
+#include "model/Text.h"
 #include "resources/IconNames.h"
 #include "schedule/AlarmTable.h"
 #include "schedule/LaunchSchedules.h"
@@ -258,7 +259,7 @@ void CMainFrame::RefreshCaption() {
 }
 
 void CMainFrame::SetCaptionText(const std::string& text) {
-    setWindowTitle(QtText(text));
+    setWindowTitle(QtText(ShownText(text, 4 * kMaxShownText)));
 }
 
 bool CMainFrame::ProgramGeometryRecent() const {

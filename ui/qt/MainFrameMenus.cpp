@@ -15,6 +15,7 @@
 #include "model/ButtonDef.h"
 #include "model/Category.h"
 #include "model/Model.h"
+#include "model/Text.h"
 #include "resources/IconNames.h"
 #include "schedule/AlarmTable.h"
 #include "schedule/LaunchSchedules.h"
@@ -308,19 +309,25 @@ void CMainFrame::RebuildMenuBar() {
 
 namespace {
 // Appends the entries of a Favorites menu: submenus as menus, items as
-// commands with their ids.
+// commands with their ids. The tree is walked without recursion.
 void AddFavorites(QMenu* menu, const CFavoritesMenu& favorites, QObject* receiver,
                   const std::function<void(int)>& run) {
-    for (int i = 0; i < favorites.EntryCount(); ++i) {
-        if (const CFavoritesMenu* sub = favorites.SubMenu(i)) {
-            AddFavorites(menu->addMenu(QtText(sub->Text())), *sub, receiver, run);
-        } else if (const CButtonDef* item = favorites.Item(i)) {
-            QAction* action = menu->addAction(QtText(item->Name()));
-            const int id = favorites.CommandId(i);
-            action->setData(id);
-            QObject::connect(action, &QAction::triggered, receiver, [run, id] { run(id); });
-        }
-    }
+    std::vector<QMenu*> open{menu};
+    CFavoritesTree::Walk(
+        favorites,
+        [&](const CFavoritesMenu& parent, int index, int level) {
+            QMenu* into = open[static_cast<size_t>(level)];
+            if (const CFavoritesMenu* sub = parent.SubMenu(index)) {
+                open.resize(static_cast<size_t>(level) + 1);
+                open.push_back(into->addMenu(QtText(ShownText(sub->Text()))));
+            } else if (const CButtonDef* item = parent.Item(index)) {
+                QAction* action = into->addAction(QtText(ShownText(item->Name())));
+                const int id = parent.CommandId(index);
+                action->setData(id);
+                QObject::connect(action, &QAction::triggered, receiver, [run, id] { run(id); });
+            }
+        },
+        [&open](const CFavoritesMenu&, int level) { open.resize(static_cast<size_t>(level) + 1); });
 }
 } // namespace
 
@@ -356,7 +363,7 @@ void CMainFrame::RebuildCategoryMenus() {
             const CCategory* category = model_.Category(i);
             if (!category)
                 continue;
-            QAction* action = menu->addAction(QtText(category->Name()));
+            QAction* action = menu->addAction(QtText(ShownText(category->Name())));
             action->setData(firstId + i);
             action->setCheckable(true);
             action->setChecked(i == model_.CurrentCategoryIndex());
