@@ -226,7 +226,10 @@ TEST_F(FavoritesSection, MenusBelowTheDepthLimitAreDroppedWithOneMessage) {
     int deepest = 0;
     CFavoritesTree::Walk(
         *tree.Root(),
-        [&](const CFavoritesMenu& menu, int, int) { deepest = std::max(deepest, menu.Depth()); },
+        [&](const CFavoritesMenu& menu, int index, int) {
+            if (const CFavoritesMenu* sub = menu.SubMenu(index))
+                deepest = std::max(deepest, sub->Depth());
+        },
         [](const CFavoritesMenu&, int) {});
     EXPECT_EQ(deepest, kMaxFavoritesDepth);
     EXPECT_EQ(Names(*tree.Root()), (std::vector<std::string>{"level 1", "Top"}));
