@@ -22,7 +22,9 @@
 #include "ui/qt/QtCollation.h"
 #include "ui/qt/QtEditDialogs.h"
 #include "ui/qt/UndoDialog.h"
+#include "utilities/DownloadDataEdit.h"
 #include "utilities/FileBackup.h"
+#include "utilities/qt/DownloadDataDialog.h"
 #include "utilities/qt/FileBackupDialog.h"
 
 void CMainFrame::BuildEditCommands() {
@@ -83,6 +85,11 @@ void CMainFrame::BuildEditCommands() {
             CFileBackupDlg::Open(model_, this, path, true);
     };
     commands_[IdAllowBackup] = [&m] { ToggleAllowBackup(m); };
+    commands_[IdDownloadData] = [this] {
+        EditDownloadData(model_, [this](CDownloadDataEdit& edit) {
+            CDownloadDataDlg::Show(model_, edit, this);
+        });
+    };
     // After every edit the caption and the menu states follow the model.
     for (auto& [id, command] : commands_) {
         if (existing.count(id))
