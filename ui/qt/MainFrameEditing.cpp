@@ -26,6 +26,7 @@
 #include "utilities/FileBackup.h"
 #include "utilities/qt/DownloadDataDialog.h"
 #include "utilities/qt/FileBackupDialog.h"
+#include "utilities/qt/SelectIconsDialog.h"
 
 void CMainFrame::BuildEditCommands() {
     dialogs_ = std::make_unique<QtEditDialogs>(model_, this);
@@ -85,6 +86,8 @@ void CMainFrame::BuildEditCommands() {
             CFileBackupDlg::Open(model_, this, path, true);
     };
     commands_[IdAllowBackup] = [&m] { ToggleAllowBackup(m); };
+    commands_[IdSetIcons] = [this] { CSelectIconsDlg::Show(model_, this); };
+    commands_[IdChangeIcon] = [this, clicked] { CSelectIconsDlg::Show(model_, this, clicked()); };
     commands_[IdDownloadData] = [this] {
         EditDownloadData(model_, [this](CDownloadDataEdit& edit) {
             CDownloadDataDlg::Show(model_, edit, this);
