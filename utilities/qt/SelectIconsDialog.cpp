@@ -97,7 +97,9 @@ CSelectIconsDlg::CSelectIconsDlg(CModel& model, QWidget* parent)
     const QString buttonsText = QStringLiteral("Select the Button to Receive the Selected Icon");
     iconList_ = MakeList(this, "iconList", iconsText);
     buttonList_ = MakeList(this, "buttonList", buttonsText);
-    buttonList_->setMinimumWidth(120);
+    buttonList_->setMinimumWidth(140);
+    // One column of buttons, centred: nothing to scroll sideways.
+    buttonList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* iconsLabel = new QLabel(iconsText, this);
     iconsLabel->setBuddy(iconList_);
     auto* buttonsLabel = new QLabel(buttonsText, this);
