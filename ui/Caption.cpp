@@ -204,6 +204,7 @@ std::string CaptionText(const CModel& model) {
 std::string TrayTooltip(const CModel& model) {
     const CCategory* category = model.CurrentCategory();
     if (category == nullptr)
-        return "Dorvane - " + model.configName;
-    return Format("Dorvane - %s: %s", model.configName.c_str(), category->Name().c_str());
+        return "Dorvane - " + ShownText(model.configName);
+    return Format("Dorvane - %s: %s", ShownText(model.configName).c_str(),
+                  ShownText(category->Name()).c_str());
 }
