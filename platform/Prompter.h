@@ -18,6 +18,10 @@ struct FileDialogRequest {
     int filterIndex = 1;
     bool multiple = false;
     bool save = false;
+    // Save dialogs: ask before a chosen existing file is replaced.
+    bool confirmOverwrite = true;
+    // Added to a typed name that has no extension ("cfg"); empty: none.
+    std::string defaultSuffix;
 };
 
 struct FileDialogResult {

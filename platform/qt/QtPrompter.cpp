@@ -138,11 +138,14 @@ FileDialogResult QtPrompter::ChooseFiles(const FileDialogRequest& request) {
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles
                                             : QFileDialog::ExistingFile);
     }
+    if (!request.defaultSuffix.empty())
+        dialog.setDefaultSuffix(Text(request.defaultSuffix));
     if (!request.fileName.empty())
         dialog.selectFile(PathText(request.fileName));
 
