@@ -91,6 +91,7 @@ void CMainFrame::Start(const StartupState& state) {
     LoadConfiguration(model_, true);
     loadingAtStart_ = false;
     PlaceAndShow();
+    RebuildConfigurationList();
 
     CSettings& s = model_.settings;
     model_.settingsModified = false;

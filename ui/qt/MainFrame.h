@@ -66,6 +66,9 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void RebuildCategoryMenus();
     // The user's Favorites tree below the fixed items of each Favorites menu.
     void RebuildFavoritesMenu();
+    // The configurations of the program folder below the fixed items of each
+    // Configurations menu, the current one checked.
+    void RebuildConfigurationList();
     void ApplyWindowSettings();
 
     // Runs a command of the menus, accelerators, tray or menu-bar buttons.
@@ -152,7 +155,9 @@ class CMainFrame : public QMainWindow, public FrameHost {
     QMenu* categoriesMenu_ = nullptr;
     QMenu* systemMenu_ = nullptr;
     QMenu* systemCategories_ = nullptr;
-    std::vector<QMenu*> favoritesMenus_; // the menu bar's and the system menu's
+    std::vector<QMenu*> favoritesMenus_;     // the menu bar's and the system menu's
+    std::vector<QMenu*> configurationMenus_; // the same two
+    std::vector<std::string> configNames_;   // as the configuration menus list them
     static constexpr int kFixedFavoritesItems = 3;
     QList<QAction*> bitmapActions_;
     Rect programRect_;

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "config/ConfigurationCommands.h"
+#include "config/Configurations.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesTree.h"
@@ -119,6 +121,12 @@ void CMainFrame::BuildCommandTable() {
         }
         RefreshMenus();
     };
+    commands_[IdConfigSaveAs] = [this] { SaveConfigurationAs(model_, ""); };
+    commands_[IdConfigBackup] = [this] { SaveConfigurationAs(model_, BackupProposal(model_)); };
+    commands_[IdConfigCreate] = [this] { CreateConfiguration(model_); };
+    commands_[IdConfigLoad] = [this] { LoadConfigurationCommand(model_); };
+    commands_[IdConfigRename] = [this] { RenameCurrentConfiguration(model_, Dialogs()); };
+    commands_[IdConfigDelete] = [this] { DeleteConfigurationCommand(model_); };
     commands_[IdEnableScheduledLaunches] = [this] {
         ToggleScheduledLaunches(model_);
         RebuildMenuBar();
@@ -152,6 +160,13 @@ void CMainFrame::RunCommand(int id) {
         ShowCategoryStep(id - kFirstSystemCategoryId);
         return;
     }
+    if (id >= kFirstConfigurationId && id <= kLastConfigurationId) {
+        // The names as the menus show them; the folder may have changed since.
+        const auto index = static_cast<std::size_t>(id - kFirstConfigurationId);
+        if (index < configNames_.size())
+            ChooseListedConfiguration(model_, configNames_[index]);
+        return;
+    }
     if (!menuState_.State(id, Facts()).enabled)
         return;
     const auto found = commands_.find(id);
@@ -167,12 +182,14 @@ MenuFacts CMainFrame::Facts() const {
     facts.webBrowserFound = WebBrowserFound(model_);
     facts.categoriesInOrder = CategoriesInOrder(model_, QtCollate);
     facts.favoritesCount = model_.favorites.NodeCount();
+    facts.configurationCount = static_cast<int>(configNames_.size());
     return facts;
 }
 
 namespace {
 void AddItems(QMenu* menu, const std::vector<MenuItemDef>& items, std::map<int, QAction*>& actions,
-              QMenu*& categories, std::vector<QMenu*>& favorites, QObject* receiver,
+              QMenu*& categories, std::vector<QMenu*>& favorites,
+              std::vector<QMenu*>& configurations, QObject* receiver,
               const std::function<void(int)>& run) {
     for (const MenuItemDef& item : items) {
         switch (item.kind) {
@@ -181,7 +198,8 @@ void AddItems(QMenu* menu, const std::vector<MenuItemDef>& items, std::map<int, 
             break;
         case MenuItemDef::Kind::Submenu: {
             QMenu* sub = menu->addMenu(QtText(item.text));
-            AddItems(sub, item.children, actions, categories, favorites, receiver, run);
+            AddItems(sub, item.children, actions, categories, favorites, configurations, receiver,
+                     run);
             break;
         }
         case MenuItemDef::Kind::DynamicList:
@@ -189,6 +207,8 @@ void AddItems(QMenu* menu, const std::vector<MenuItemDef>& items, std::map<int, 
                 categories = menu;
             if (item.id == kFirstFavoriteId)
                 favorites.push_back(menu);
+            if (item.id == kFirstConfigurationId)
+                configurations.push_back(menu);
             break;
         case MenuItemDef::Kind::Command: {
             QAction* action = menu->addAction(QtText(item.text));
@@ -210,7 +230,8 @@ void CMainFrame::BuildMenus() {
         QMenu* menu = menuBar()->addMenu(QtText(top.text));
         menu->setObjectName(QtText(top.text).remove(QLatin1Char('&')));
         topMenus_[top.text] = menu;
-        AddItems(menu, top.children, actions_, categoriesMenu_, favoritesMenus_, this, run);
+        AddItems(menu, top.children, actions_, categoriesMenu_, favoritesMenus_,
+                 configurationMenus_, this, run);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateActionStates(menu); });
     }
     for (const AcceleratorDef& accelerator : Accelerators()) {
@@ -228,13 +249,42 @@ void CMainFrame::BuildMenus() {
     QMenu* unusedCategories = nullptr;
     for (const MenuItemDef& top : MainMenu()) {
         QMenu* menu = copies->addMenu(QtText(top.text));
-        AddItems(menu, top.children, copiedActions, unusedCategories, favoritesMenus_, this, run);
+        AddItems(menu, top.children, copiedActions, unusedCategories, favoritesMenus_,
+                 configurationMenus_, this, run);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateActionStates(menu); });
     }
+    // The folder may have gained or lost files since the list was built.
+    for (QMenu* menu : configurationMenus_)
+        connect(menu, &QMenu::aboutToShow, this, [this] { RebuildConfigurationList(); });
     systemMenu_->addSeparator();
     systemCategories_ = systemMenu_;
     connect(systemMenu_, &QMenu::aboutToShow, this, [this] { RebuildCategoryMenus(); });
     view_->installEventFilter(this);
+}
+
+void CMainFrame::RebuildConfigurationList() {
+    configNames_ = ConfigurationList(model_, QtCollate);
+    const std::vector<ConfigMenuEntry> entries = ConfigurationMenuEntries(model_, configNames_);
+    for (QMenu* menu : configurationMenus_) {
+        for (QAction* action : menu->actions()) {
+            const int id = ActionId(action);
+            if (id >= kFirstConfigurationId && id <= kLastConfigurationId) {
+                menu->removeAction(action);
+                action->deleteLater();
+            }
+        }
+        for (const ConfigMenuEntry& entry : entries) {
+            QAction* action = menu->addAction(QtText(entry.text));
+            action->setData(entry.id);
+            action->setObjectName(QStringLiteral("configuration%1").arg(entry.id));
+            // Only the current configuration carries a mark.
+            action->setCheckable(entry.checked);
+            action->setChecked(entry.checked);
+            const int id = entry.id;
+            connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        }
+    }
+    RefreshMenus();
 }
 
 void CMainFrame::UpdateActionStates(QMenu* menu) {

@@ -33,7 +33,7 @@ void QtViewHooks::RebuildCategoryMenus() {
 }
 
 void QtViewHooks::RebuildConfigurationMenus() {
-    frame_.RefreshMenus();
+    frame_.RebuildConfigurationList();
 }
 
 void QtViewHooks::RebuildFavoritesMenu() {
