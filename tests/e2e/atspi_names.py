@@ -29,7 +29,7 @@ CHECKED_ROLES = {
 
 # Dialogs of the desktop rather than of the program: Qt's file and folder
 # choosers and its message boxes are the toolkit's own.
-SKIPPED_DIALOG_PREFIXES = ("Open", "Save", "Select", "Choose", "Find")
+SKIPPED_DIALOG_PREFIXES = ("Open", "Save", "Select", "Choose", "Find", "Specify")
 
 
 def children(node):
