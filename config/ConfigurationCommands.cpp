@@ -133,9 +133,11 @@ void CreateConfiguration(CModel& model) {
     const std::string name = ConfigurationNameOf(chosen);
     if (chosen.empty() || name.empty() || !CheckName(model, name))
         return;
-    // The chosen file, and the file the configuration would be written to.
+    // The chosen file, the file the configuration would be written to, and
+    // the current configuration, which may not have been saved yet.
     if (FileExists(model.platform.fs, chosen) ||
-        ConfigurationExists(model, ConfigKind::Main, name)) {
+        ConfigurationExists(model, ConfigKind::Main, name) ||
+        EqualsNoCase(name, model.configName)) {
         model.Message(Format("A configuration named \"%s\" already exists.", name.c_str()),
                       "Configuration Already Exists", MsgIcon::Stop);
         return;

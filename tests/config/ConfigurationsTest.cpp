@@ -416,6 +416,17 @@ TEST_F(ConfigurationsTest, CreateRefusesExistingAndUnusableNames) {
     EXPECT_EQ(ConfigurationList(model), Strings{"Home"});
 }
 
+TEST_F(ConfigurationsTest, CreateUnderTheNameOfAnUnsavedCurrentConfigurationKeepsIt) {
+    // A first start: "Buttons" is in memory only, with changes.
+    model.CreateCategory(0, "Built today");
+    model.SetModified();
+    Choose("Buttons.cfg");
+    CreateConfiguration(model);
+    EXPECT_EQ(Captions(), Strings{"Configuration Already Exists"});
+    EXPECT_EQ(model.Category(0)->Name(), "Built today");
+    EXPECT_TRUE(model.settingsModified);
+}
+
 TEST_F(ConfigurationsTest, CreateWhoseSaveFailsStaysModifiedAndSaysSo) {
     WriteConfig("Home", "Home tools");
     Open("Home");
