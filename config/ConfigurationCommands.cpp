@@ -52,7 +52,7 @@ bool CheckName(CModel& model, const std::string& name) {
 // one takes its place. False (after saying so) when the changes could not be
 // saved: the caller then leaves everything as it is.
 bool SaveBeforeSwitch(CModel& model) {
-    if (!model.settingsModified || WriteConfiguration(model))
+    if (!model.settingsModified || WriteConfiguration(model, "", SaveReport::Quiet))
         return true;
     model.Message(Format("Your changes to the configuration \"%s\" could not be saved, so it "
                          "stays open.\r\n\r\nFree some disk space or fix the permissions of "
@@ -106,7 +106,7 @@ void SaveConfigurationAs(CModel& model, const std::string& proposed) {
     const bool modified = model.settingsModified;
     const bool autoHide = model.savedAutoHide;
     const bool lock = model.savedLockWindowPosition;
-    const bool written = WriteConfiguration(model, name);
+    const bool written = WriteConfiguration(model, name, SaveReport::Quiet);
     // A copy: the current configuration is as unsaved as it was.
     model.settingsModified = modified;
     model.savedAutoHide = autoHide;
@@ -153,7 +153,7 @@ void CreateConfiguration(CModel& model) {
                       "or \"No\" to use the default settings.",
                       "Use Current Settings?", MsgIcon::Information, MsgButtons::YesNo);
     SwitchConfiguration(model, true, answer == MsgAnswer::No);
-    if (!WriteConfiguration(model)) {
+    if (!WriteConfiguration(model, "", SaveReport::Quiet)) {
         // Kept modified, so that closing tries again and says so.
         model.settingsModified = true;
         model.Message(Format("The new configuration \"%s\" could not be saved.\r\n\r\nIt stays "
