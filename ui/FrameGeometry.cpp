@@ -1,5 +1,7 @@
 #include "ui/FrameGeometry.h"
 
+#include <algorithm>
+
 #include "model/Model.h"
 #include "model/Settings.h"
 
@@ -30,26 +32,29 @@ CollapsePlan CollapsedGeometry(const CSettings& s, const ScreenMetrics& m, const
     int thickness = m.edgeY + m.captionHeight;
     if (!s.AutoHideShowCaptionBar) {
         thickness = m.edgeY;
-        if (captionShown) {
-            plan.removeCaption = true;
-            plan.rect.h -= m.captionHeight + m.edgeY;
-        }
+        plan.removeCaption = captionShown;
     }
+    // Without its caption the window has no frame at all.
+    const bool framed = captionShown && !plan.removeCaption;
+    const FrameMargins f = framed ? m.margins : FrameMargins{};
+    const int stripH = std::max(thickness, f.top + f.bottom + 1);
+    const int stripW = std::max(std::max(m.frameX, m.edgeX), f.left + f.right + 1);
+    const Rect& a = m.available;
     Rect& r = plan.rect;
     switch (s.SpecialWindowLayout) {
     case DockLeftEdge:
-        r.w = m.frameX;
+        r.w = stripW;
         break;
     case DockBottomEdge:
-        r.y = m.available.y + m.MaxHeight() - 3 * m.frameY - thickness;
-        r.h = thickness;
+        r.y = a.Bottom() - stripH;
+        r.h = stripH;
         break;
     case DockRightEdge:
-        r.x = m.available.x + m.MaxWidth() - 3 * m.frameX;
-        r.w = m.frameX;
+        r.x = a.Right() - stripW;
+        r.w = stripW;
         break;
     default:
-        r.h = thickness;
+        r.h = stripH;
         break;
     }
     return plan;
@@ -308,8 +313,8 @@ void CFrameGeometry::Collapse() {
         host_.SetCaptionShown(false);
         captionShown = false;
     }
-    Place(plan.rect);
     collapsed = true;
+    Place(plan.rect);
     if (plan.hide)
         host_.SetHidden(true);
     model_.settingsModified = modified;

@@ -49,8 +49,11 @@ struct CollapsePlan {
     bool removeCaption = false; // the caption goes before the strip is sized
     bool hide = false;          // InvisibleOnAutoHide
 };
-// The strip an expanded frame `rect` collapses to. `captionShown` is whether
-// the frame has its caption now.
+// The strip an expanded frame `rect` (outer, desktop coordinates) collapses
+// to. `captionShown` is whether the frame has its caption now. The strip is
+// placed from the real outer frame: at least the frame the window manager
+// draws (none once the caption is gone) around a one-pixel client, lying
+// wholly inside the work area against its edge.
 CollapsePlan CollapsedGeometry(const CSettings& s, const ScreenMetrics& m, const Rect& rect,
                                bool captionShown);
 

@@ -23,6 +23,15 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// The window manager's frame around the client area, per side.
+struct FrameMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const FrameMargins&) const = default;
+};
+
 // What the window arithmetic needs to know about the screen the window is on.
 // `available` is the work area in desktop coordinates; a maximised window
 // covers it plus one frame width on each side (the MaxWidth/MaxHeight the
@@ -35,6 +44,9 @@ struct ScreenMetrics {
     int edgeY = 2;          // 3-D edge height
     int captionHeight = 17; // the frame's small caption
     int menuHeight = 19;    // one line of menu bar, the least a shown menu bar takes
+    // The real frame of the window with its caption; collapsed strips are
+    // placed from it.
+    FrameMargins margins{4, 21, 4, 4};
 
     int MaxWidth() const { return available.w + 2 * frameX; }
     int MaxHeight() const { return available.h + 2 * frameY; }

@@ -38,6 +38,16 @@ AutoHideAction OnActivationChange(const CModel& model, const FrameActivity& fram
     return AutoHideAction::Expand;
 }
 
+AutoHideAction ReconcileAutoHide(const CModel& model, const FrameActivity& frame, bool active,
+                                 bool collapsed) {
+    const AutoHideAction action = OnActivationChange(model, frame, active);
+    if (action == AutoHideAction::Collapse && !collapsed)
+        return action;
+    if (action == AutoHideAction::Expand && collapsed)
+        return action;
+    return AutoHideAction::None;
+}
+
 bool HideWhenCollapsed(const CSettings& s, bool trayAvailable) {
     return s.InvisibleOnAutoHide && trayAvailable;
 }

@@ -34,6 +34,13 @@ struct FrameActivity {
 // the window behind them.
 AutoHideAction OnActivationChange(const CModel& model, const FrameActivity& frame, bool active);
 
+// What brings the window in line with its activation once the program's own
+// geometry changes are done (an activation change met while they ran was set
+// aside): collapsed while inactive, expanded while active. None when it
+// already is so, or when the same guards as above hold auto-hide back.
+AutoHideAction ReconcileAutoHide(const CModel& model, const FrameActivity& frame, bool active,
+                                 bool collapsed);
+
 // Whether a collapsed window is also hidden: only with InvisibleOnAutoHide and
 // a tray icon to bring it back; without a tray the strip stays reachable.
 bool HideWhenCollapsed(const CSettings& s, bool trayAvailable);

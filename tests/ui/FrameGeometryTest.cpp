@@ -176,14 +176,19 @@ TEST_F(FrameGeometryTest, CollapseAndExpandByDockingCode) {
         Rect collapsed;
     };
     const Rect expanded{100, 200, 600, 150};
+    // The screen's frame is 4 wide with a 21-pixel top (caption) and 4 below;
+    // a caption removed takes the whole frame with it. Every strip lies in
+    // the work area against its edge.
     const Case cases[] = {
         {DockTopEdge, false, {100, 200, 600, 2}},
-        {DockTopEdge, true, {100, 200, 600, 19}},
+        {DockTopEdge, true, {100, 200, 600, 21 + 4 + 1}},
         {DockFree, false, {100, 200, 600, 2}},
-        {DockLeftEdge, false, {100, 200, 4, 150 - 19}},
-        {DockLeftEdge, true, {100, 200, 4, 150}},
-        {DockBottomEdge, false, {100, 1058 - 12 - 2, 600, 2}},
-        {DockRightEdge, true, {1928 - 12, 200, 4, 150}},
+        {DockLeftEdge, false, {100, 200, 4, 150}},
+        {DockLeftEdge, true, {100, 200, 4 + 4 + 1, 150}},
+        {DockBottomEdge, false, {100, 1050 - 2, 600, 2}},
+        {DockBottomEdge, true, {100, 1050 - 26, 600, 26}},
+        {DockRightEdge, false, {1920 - 4, 200, 4, 150}},
+        {DockRightEdge, true, {1920 - 9, 200, 9, 150}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.code << " " << c.captionBar);
@@ -202,6 +207,17 @@ TEST_F(FrameGeometryTest, CollapseAndExpandByDockingCode) {
         EXPECT_TRUE(host.captionShown);
         EXPECT_FALSE(model.settingsModified);
     }
+
+    // A panel above and below the work area: the bottom strip sits on the
+    // work area's bottom, not the screen's.
+    ScreenMetrics panel;
+    panel.available = Rect{0, 30, 1920, 990};
+    frame.SetScreen(panel);
+    s.SpecialWindowLayout = DockBottomEdge;
+    s.AutoHideShowCaptionBar = true;
+    frame.SetGeometry(Rect{0, 900, 1920, 120});
+    frame.Collapse();
+    EXPECT_EQ(frame.Geometry(), (Rect{0, 30 + 990 - 26, 1920, 26}));
 }
 
 TEST_F(FrameGeometryTest, InvisibleAutoHideHidesAndNothingCollapsesWhileClosing) {

@@ -99,6 +99,30 @@ TEST_F(WindowRulesTest, ClosingWindowIsNotCollapsed) {
     EXPECT_EQ(OnActivationChange(model, frame, false), AutoHideAction::None);
 }
 
+TEST_F(WindowRulesTest, ReconcilingBringsTheStripInLineWithTheActivation) {
+    model.settings.AutoHide = true;
+    FrameActivity frame;
+    frame.viewReady = true;
+    struct Case {
+        bool active, collapsed;
+        AutoHideAction expected;
+    };
+    const Case cases[] = {
+        {false, false, AutoHideAction::Collapse}, // expanded behind another window
+        {true, true, AutoHideAction::Expand},     // collapsed, its clicks suppressed
+        {true, false, AutoHideAction::None},
+        {false, true, AutoHideAction::None},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReconcileAutoHide(model, frame, c.active, c.collapsed), c.expected)
+            << c.active << c.collapsed;
+    model.modal = true;
+    EXPECT_EQ(ReconcileAutoHide(model, frame, false, false), AutoHideAction::None);
+    model.modal = false;
+    model.settings.AutoHide = false;
+    EXPECT_EQ(ReconcileAutoHide(model, frame, true, true), AutoHideAction::None);
+}
+
 TEST_F(WindowRulesTest, CollapsedWindowHidesOnlyWhenATrayIconCanBringItBack) {
     CSettings s;
     s.InvisibleOnAutoHide = true;

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -40,9 +41,10 @@
 #include "ui/ViewRules.h"
 
 namespace {
-// A resize or move within this time after the program changed the geometry
-// is the window system carrying out that change, not the user.
-constexpr qint64 kProgramGeometryMs = 400;
+// How long the program waits for the window manager to confirm a geometry
+// change of its own before it takes the change as done anyway (a window
+// manager may place the window elsewhere than asked, or not at all).
+constexpr int kGeometryConfirmMs = 500;
 
 QString QtText(const std::string& s) {
     return QString::fromStdString(s);
@@ -63,6 +65,10 @@ CMainFrame::CMainFrame(CModel& model)
 
     view_ = new CDorvaneView(model_, *this);
     setCentralWidget(view_);
+    guardTimer_ = new QTimer(this);
+    guardTimer_->setSingleShot(true);
+    guardTimer_->setInterval(kGeometryConfirmMs);
+    connect(guardTimer_, &QTimer::timeout, this, &CMainFrame::EndGeometryGuard);
     hooks_ = std::make_unique<QtViewHooks>(*this);
     model_.SetView(hooks_.get());
     BuildCommandTable();
@@ -111,6 +117,16 @@ void CMainFrame::Start(const StartupState& state) {
     DropTestFile();
 }
 
+QMargins CMainFrame::CaptionMargins() const {
+    if (!captionMargins_.isNull())
+        return captionMargins_;
+    return windowHandle() && !frameless_ ? windowHandle()->frameMargins() : QMargins();
+}
+
+QMargins CMainFrame::ExpectedMargins() const {
+    return frameless_ ? QMargins() : CaptionMargins();
+}
+
 ScreenMetrics CMainFrame::Metrics() const {
     ScreenMetrics m;
     QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr;
@@ -120,7 +136,8 @@ ScreenMetrics CMainFrame::Metrics() const {
         const QRect a = screen->availableGeometry();
         m.available = Rect{a.x(), a.y(), a.width(), a.height()};
     }
-    const QMargins f = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QMargins f = CaptionMargins();
+    m.margins = FrameMargins{f.left(), f.top(), f.right(), f.bottom()};
     m.frameX = f.left();
     m.frameY = f.bottom();
     // The strip an auto-hidden window keeps is two edges thick, as on the
@@ -135,8 +152,12 @@ ScreenMetrics CMainFrame::Metrics() const {
 }
 
 Rect CMainFrame::OuterRect() const {
-    const QRect g = frameGeometry();
-    return Rect{g.x(), g.y(), g.width(), g.height()};
+    // The client geometry the program set, with the frame it expects: Qt's
+    // own frame geometry lags behind a caption that was just taken away.
+    const QRect g = geometry();
+    const QMargins f = ExpectedMargins();
+    return Rect{g.x() - f.left(), g.y() - f.top(), g.width() + f.left() + f.right(),
+                g.height() + f.top() + f.bottom()};
 }
 
 int CMainFrame::MeasuredMenuHeight() const {
@@ -147,19 +168,56 @@ int CMainFrame::MeasuredMenuHeight() const {
 }
 
 void CMainFrame::SetFrameRect(const Rect& rect) {
-    const QMargins f = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QMargins f = ExpectedMargins();
     programRect_ = rect;
-    programGeometryTime_.start();
     geometry_.SetGeometry(rect);
+    const QRect client(rect.x + f.left(), rect.y + f.top(),
+                       std::max(1, rect.w - f.left() - f.right()),
+                       std::max(1, rect.h - f.top() - f.bottom()));
+    WatchWindow();
+    if (client != geometry())
+        BeginGeometryGuard(client);
     // The resize this causes is the program's own: no layout runs from it.
     if (view_)
         view_->SuspendLayout(true);
-    // move() places the outer frame (the window manager keeps the client's
-    // offset), resize() sizes the client.
-    move(rect.x, rect.y);
-    resize(std::max(1, rect.w - f.left() - f.right()), std::max(1, rect.h - f.top() - f.bottom()));
+    // The client's own position and size: the window manager keeps the
+    // frame around it (the window has static gravity).
+    setGeometry(client);
     if (view_)
         view_->SuspendLayout(false);
+}
+
+void CMainFrame::WatchWindow() {
+    QWindow* window = windowHandle();
+    if (!window || watchedWindow_ == window)
+        return;
+    watchedWindow_ = window;
+    // The window system reports the geometry the window manager gave the
+    // window; when it is the one the program asked for, the change is done.
+    for (auto signal :
+         {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
+        connect(window, signal, this, [this] {
+            if (geometryPending_ && watchedWindow_ && watchedWindow_->geometry() == pendingClient_)
+                QMetaObject::invokeMethod(this, &CMainFrame::EndGeometryGuard,
+                                          Qt::QueuedConnection);
+        });
+}
+
+void CMainFrame::BeginGeometryGuard(const QRect& client) {
+    pendingClient_ = client;
+    geometryPending_ = true;
+    guardTimer_->start();
+}
+
+void CMainFrame::EndGeometryGuard() {
+    if (!geometryPending_)
+        return;
+    geometryPending_ = false;
+    guardTimer_->stop();
+    CheckFrameMargins();
+    // An activation change that came while the window was being moved was
+    // set aside: the window is brought in line with its activation now.
+    QMetaObject::invokeMethod(this, &CMainFrame::ReconcileActivation, Qt::QueuedConnection);
 }
 
 void CMainFrame::ResizeFromLayout(int w, int h) {
@@ -183,15 +241,22 @@ void CMainFrame::AfterLayout() {
 
 void CMainFrame::SetMenuAttached(bool attached) {
     menuBar()->setVisible(attached);
+    // The minimum size follows at once, so a strip is not held at the menu
+    // bar's height.
+    if (layout())
+        layout()->activate();
     if (attached)
         RebuildMenuBar();
 }
 
-void CMainFrame::SetCaptionShown(bool /*shown*/) {
-    // The window manager's title bar stays: taking it away remaps the window,
-    // which X11 window managers answer with a loss and return of the focus
-    // that would expand and collapse the strip at random. The collapsed
-    // window is then its title bar over a thin strip, always reachable.
+void CMainFrame::SetCaptionShown(bool shown) {
+    // The window manager takes the frame away or gives it back without the
+    // window being unmapped (a new window would lose and regain the focus).
+    frameless_ = !shown;
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::FramelessWindowHint, !shown);
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle())
+        window->setFlags(flags);
 }
 
 void CMainFrame::SetHidden(bool hidden) {
@@ -229,6 +294,8 @@ void CMainFrame::ApplyWindowSettings() {
 
 void CMainFrame::PlaceAndShow() {
     CSettings& s = model_.settings;
+    // The menu bar is attached or removed as stored, whatever the layout.
+    SetMenuAttached(s.MenuVisible);
     geometry_.SetScreen(Metrics());
     if (s.FrameW == 0)
         geometry_.SetWidthToScreen();
@@ -263,17 +330,17 @@ void CMainFrame::SetCaptionText(const std::string& text) {
     setWindowTitle(QtText(ShownText(text, 4 * kMaxShownText)));
 }
 
-bool CMainFrame::ProgramGeometryRecent() const {
-    return programGeometryTime_.isValid() && programGeometryTime_.elapsed() < kProgramGeometryMs;
-}
-
 bool CMainFrame::CheckFrameMargins() {
     // The window manager reports its frame only after the window is mapped;
     // the outer rectangle the program asked for is applied again with it.
-    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (margins == knownMargins_)
+    // Not while a change of the program's own is on its way: the window
+    // manager reports passing frames while it re-frames the window.
+    if (frameless_ || geometryPending_ || !windowHandle())
         return false;
-    knownMargins_ = margins;
+    const QMargins margins = windowHandle()->frameMargins();
+    if (margins.isNull() || margins == captionMargins_)
+        return false;
+    captionMargins_ = margins;
     if (started_ && programRect_.w > 0 && programRect_.h > 0 && !geometry_.collapsed) {
         SetFrameRect(programRect_);
         view_->Layout();
@@ -285,9 +352,11 @@ void CMainFrame::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (CheckFrameMargins() || !started_ || !geometry_.placementReady || model_.closing)
         return;
-    const Rect now = OuterRect();
-    if ((now.x == programRect_.x && now.y == programRect_.y) || ProgramGeometryRecent())
+    // The program's own moves, confirmed or still on their way, are not the
+    // user's.
+    if (geometryPending_ || geometry().topLeft() == LastClientTopLeft())
         return;
+    const Rect now = OuterRect();
     geometry_.SetGeometry(now);
     geometry_.UserMoved(Point{now.x, now.y});
 }
@@ -297,13 +366,18 @@ void CMainFrame::resizeEvent(QResizeEvent* event) {
     if (CheckFrameMargins() || !started_ || model_.closing || geometry_.collapsed)
         return;
     const Rect now = OuterRect();
-    if ((now.w == programRect_.w && now.h == programRect_.h) || ProgramGeometryRecent() ||
+    if (geometryPending_ || (now.w == programRect_.w && now.h == programRect_.h) ||
         view_->LayoutRunning())
         return;
     geometry_.SetGeometry(now);
     // The user dragged a border: the grid follows the new size.
     geometry_.SetScreen(Metrics());
     geometry_.UserResized(now.w, now.h);
+}
+
+QPoint CMainFrame::LastClientTopLeft() const {
+    const QMargins f = ExpectedMargins();
+    return QPoint(programRect_.x + f.left(), programRect_.y + f.top());
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
@@ -314,16 +388,34 @@ void CMainFrame::changeEvent(QEvent* event) {
         QMetaObject::invokeMethod(this, &CMainFrame::OnActivation, Qt::QueuedConnection);
 }
 
-void CMainFrame::OnActivation() {
+FrameActivity CMainFrame::Activity() const {
     FrameActivity activity;
     activity.viewReady = started_;
-    activity.busy = busy_ || (view_ && view_->LayoutRunning()) || ProgramGeometryRecent();
+    activity.busy = busy_ || (view_ && view_->LayoutRunning());
     activity.closing = model_.closing;
     QWidget* active = QApplication::activeWindow();
     activity.ownWindowActive = active && active != this;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
         activity.ownWindowActive = true;
-    switch (OnActivationChange(model_, activity, isActiveWindow())) {
+    return activity;
+}
+
+void CMainFrame::OnActivation() {
+    // While the program's own geometry change is on its way the activation
+    // is decided once it is done (ReconcileActivation).
+    if (geometryPending_)
+        return;
+    ApplyAutoHide(OnActivationChange(model_, Activity(), isActiveWindow()));
+}
+
+void CMainFrame::ReconcileActivation() {
+    if (geometryPending_)
+        return;
+    ApplyAutoHide(ReconcileAutoHide(model_, Activity(), isActiveWindow(), geometry_.collapsed));
+}
+
+void CMainFrame::ApplyAutoHide(AutoHideAction action) {
+    switch (action) {
     case AutoHideAction::Collapse:
         geometry_.SetScreen(Metrics());
         geometry_.Collapse();

@@ -3,13 +3,13 @@
 #include "model/Startup.h"
 #include "ui/FrameGeometry.h"
 #include "ui/MenuState.h"
+#include "ui/ViewRules.h"
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 
 class CModel;
@@ -21,6 +21,8 @@ class TrayIcon;
 class Tutorial;
 class QMenu;
 class QAction;
+class QTimer;
+class QWindow;
 class QtClockActions;
 class CScheduleListDlg;
 enum class ScheduleMode;
@@ -128,8 +130,20 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void ReleaseClicksWhenMouseUp();
     void ShowCategoryStep(int index);
     void ShowQuickHelp(int id);
-    bool ProgramGeometryRecent() const;
     bool CheckFrameMargins();
+    // The frame the window manager draws with the caption, and the one
+    // expected now (none while the caption is taken away).
+    QMargins CaptionMargins() const;
+    QMargins ExpectedMargins() const;
+    QPoint LastClientTopLeft() const;
+    // The program's own geometry changes wait for the window manager's
+    // confirmation; an activation change meanwhile is decided after it.
+    void WatchWindow();
+    void BeginGeometryGuard(const QRect& client);
+    void EndGeometryGuard();
+    FrameActivity Activity() const;
+    void ReconcileActivation();
+    void ApplyAutoHide(AutoHideAction action);
     void PlaceAndShow();
     // Editing commands, their keys and dropped files (MainFrameEditing.cpp).
     void BuildEditCommands();
@@ -161,8 +175,12 @@ class CMainFrame : public QMainWindow, public FrameHost {
     static constexpr int kFixedFavoritesItems = 3;
     QList<QAction*> bitmapActions_;
     Rect programRect_;
-    QMargins knownMargins_;
-    QElapsedTimer programGeometryTime_;
+    QMargins captionMargins_;
+    bool frameless_ = false;
+    QWindow* watchedWindow_ = nullptr;
+    QTimer* guardTimer_ = nullptr;
+    QRect pendingClient_;
+    bool geometryPending_ = false;
     bool started_ = false;
     bool loadingAtStart_ = false;
     bool busy_ = false;
