@@ -203,8 +203,14 @@ void CButtonDef::SetTargetFollowing(const std::string& s, std::vector<std::strin
         return;
     fromShortcut_ = true;
     SetTargetFollowing(info->target, seen);
-    if (!info->displayName.empty())
+    if (info->internetAddress) {
+        // A link entry is an address button, named so that nothing later
+        // derives a file kind from its address.
+        SetName(info->displayName.empty() ? info->target : info->displayName);
+        SetUrl(info->target);
+    } else if (!info->displayName.empty()) {
         SetName(info->displayName);
+    }
     SetParameters(info->arguments);
     SetDirectory(info->workingDirectory);
     SetIconFile(info->iconFile);

@@ -11,7 +11,9 @@ struct ShortcutInfo {
     std::string workingDirectory;
     std::string iconFile;
     int iconIndex = 0;
-    int openMode = 1; // 1 normal, 2 maximized, 3 minimized
+    int openMode = 1;             // 1 normal, 2 maximized, 3 minimized
+    bool internetAddress = false; // the target is an address to open, not a file
+    bool terminalMissing = false; // the program wants a terminal and none was found
 };
 
 class ShortcutReader {

@@ -8,14 +8,6 @@
 
 #include <vector>
 
-namespace {
-
-// A clock set back by less than this (daylight saving's repeated hour, a
-// timer firing early) does not run the minutes it repeats a second time.
-constexpr int64_t kRepeatWindowMinutes = 60;
-
-} // namespace
-
 CClockTick::CClockTick(CModel& model, ClockTickActions& actions)
     : model_(model), actions_(actions) {}
 
@@ -31,14 +23,19 @@ int CClockTick::OnTimer() {
         actions_.RefreshScheduleList();
     }
     MinuteTick(now);
-    const int second = now.second >= 0 && now.second < 60 ? now.second : 0;
+    // An alarm dialog may have stayed open for minutes: the next tick is
+    // aligned on the clock as it is now.
+    const LocalDateTime after = model_.platform.clock.Now();
+    const int second = after.second >= 0 && after.second < 60 ? after.second : 0;
     return kMinuteInterval - second * 1000;
 }
 
 void CClockTick::MinuteTick(const LocalDateTime& now) {
-    const int64_t minute = CivilMinutes(now);
-    const bool repeated =
-        anyMinuteDone_ && minute <= lastMinute_ && lastMinute_ - minute < kRepeatWindowMinutes;
+    // Absolute minutes: the hour repeated when daylight saving ends is new
+    // time, while a second timer event within one minute is not.
+    const int64_t seconds = model_.platform.clock.ToAbsolute(now) - now.second;
+    const int64_t minute = seconds / 60 - (seconds % 60 < 0 ? 1 : 0);
+    const bool repeated = anyMinuteDone_ && minute == lastMinute_;
     if (!repeated) {
         // Marked before anything runs: a tick that arrives while an alarm
         // dialog below is open must not run this minute again.

@@ -30,7 +30,9 @@ class ClockTickActions {
 // The view's clock timer as a state machine. It first runs once a second
 // until the clock reaches a whole minute, then once a minute. Every call of
 // OnTimer() returns the interval for the next one, which keeps each minute
-// tick just after its minute boundary even when the timer drifts.
+// tick just after its minute boundary even when the timer drifts. Each minute
+// runs once; only the same minute twice in a row is skipped, so a clock set
+// back runs its minutes again.
 class CClockTick {
   public:
     static constexpr int kSecondInterval = 1000;
@@ -52,7 +54,7 @@ class CClockTick {
     ClockTickActions& actions_;
     bool minuteTimer_ = false;
     bool anyMinuteDone_ = false;
-    int64_t lastMinute_ = 0; // the last minute whose chimes, launches and alarms ran
+    int64_t lastMinute_ = 0; // the absolute minute whose chimes, launches and alarms ran last
 };
 
 // The chime of a minute of the hour: "Chime (1 hr.)", "Chime (1/4 hr.)",

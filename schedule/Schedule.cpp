@@ -2,6 +2,7 @@
 
 #include "model/Text.h"
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -63,19 +64,6 @@ int WeekdayFromName(std::string_view name) {
     return 0;
 }
 
-int64_t CivilDays(int64_t year, int64_t month, int64_t day) {
-    // Month overflow carries into the year; the day is then a plain offset
-    // from the first of the month, so any day number rolls over.
-    int64_t y = year + FloorDiv(month - 1, 12);
-    const int64_t m = FloorMod(month - 1, 12) + 1;
-    y -= m <= 2 ? 1 : 0;
-    const int64_t era = FloorDiv(y, 400);
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468 + (day - 1);
-}
-
 int WeekdayOfDays(int64_t days) {
     // 1 January 1970 was a Thursday.
     return static_cast<int>(FloorMod(days + 4, 7)) + 1;
@@ -98,39 +86,48 @@ int DaysInMonth(int month, int year) {
 }
 
 bool HasPassed(const Clock& clock, int month, int day, int year, int hour, int minute, int am) {
-    const LocalDateTime now = clock.Now();
-    const int64_t moment =
-        (CivilDays(year, month, day) * 1440 + int64_t{To24Hour(hour, am)} * 60 + minute) * 60;
-    return moment - (CivilMinutes(now) * 60 + now.second) < 1;
+    LocalDateTime moment;
+    moment.year = year;
+    moment.month = month;
+    moment.day = day;
+    moment.hour = To24Hour(hour, am);
+    moment.minute = minute;
+    moment.second = 0;
+    return clock.ToAbsolute(moment) - clock.ToAbsolute(clock.Now()) < 1;
 }
 
 int MinutesToGo(const CSchedule& s, const Clock& clock) {
     const LocalDateTime now = clock.Now();
-    const int64_t nowMinutes = CivilMinutes(now);
-    const int64_t timeOfDay = int64_t{To24Hour(s.hour, s.am)} * 60 + s.minute;
+    const int64_t nowStart = clock.ToAbsolute(now) - now.second;
+    // Minutes to the schedule's time of day on a local date; the day may lie
+    // beyond the month's end and rolls over.
     const auto span = [&](int64_t y, int64_t m, int64_t d) {
-        return CivilDays(y, m, d) * 1440 + timeOfDay - nowMinutes;
+        LocalDateTime at;
+        at.year = static_cast<int>(std::clamp<int64_t>(y, INT_MIN, INT_MAX));
+        at.month = static_cast<int>(m);
+        at.day = static_cast<int>(d);
+        at.hour = To24Hour(s.hour, s.am);
+        at.minute = s.minute;
+        at.second = 0;
+        return FloorDiv(clock.ToAbsolute(at) - nowStart, 60);
     };
     const int64_t today = CivilDays(now.year, now.month, now.day);
-    const int64_t todaySpan = today * 1440 + timeOfDay - nowMinutes;
 
     switch (s.type) {
     case CSchedule::One_Time:
         return ClampToInt(span(s.year, s.month, s.day));
-    case CSchedule::Daily:
-        return ClampToInt(todaySpan >= 0 ? todaySpan : todaySpan + 1440);
+    case CSchedule::Daily: {
+        const int64_t r = span(now.year, now.month, now.day);
+        return ClampToInt(r >= 0 ? r : span(now.year, now.month, int64_t{now.day} + 1));
+    }
     case CSchedule::Weekly: {
         // Weekday numbers outside 1..7 wrap around the week, so the
         // unspecified weekday 0 is Saturday.
         const int64_t w = FloorMod(s.weekday - 1, 7) + 1;
-        const int64_t t = WeekdayOfDays(today);
-        int64_t r = todaySpan;
-        if (w > t)
-            r += (w - t) * 1440;
-        else if (w < t)
-            r += (w - t + 7) * 1440;
-        else if (r < 0)
-            r += 7 * 1440;
+        const int64_t ahead = FloorMod(w - WeekdayOfDays(today), 7);
+        const int64_t r = span(now.year, now.month, now.day + ahead);
+        if (ahead == 0 && r < 0)
+            return ClampToInt(span(now.year, now.month, int64_t{now.day} + 7));
         return ClampToInt(r);
     }
     case CSchedule::Monthly: {

@@ -50,11 +50,13 @@ const char* WeekdayName(int index);
 int WeekdayFromName(std::string_view name);
 
 // Minutes from the current minute (seconds dropped) to the schedule's next
-// occurrence, computed on local calendar fields. Out-of-range fields roll
-// over as a calendar would. Clamped to the range of int.
+// occurrence. Candidates are chosen on the local calendar and compared as
+// absolute times, so a change to or from daylight saving neither skips nor
+// delays an occurrence. Out-of-range fields roll over as a calendar would.
+// Clamped to the range of int.
 int MinutesToGo(const CSchedule& schedule, const Clock& clock);
 
-// True when the moment is not at least one second in the future.
+// True when the local moment is not at least one second in the future.
 bool HasPassed(const Clock& clock, int month, int day, int year, int hour, int minute, int am);
 
 // 12-hour to 24-hour: 12 a.m. is 0, 1..11 p.m. are 13..23, anything else stays.
@@ -64,9 +66,7 @@ int To24Hour(int hour, int am);
 // a year outside 1..9999.
 int DaysInMonth(int month, int year);
 
-// Days from 1 January 1970 to the given date. Any month and day roll over
-// into neighbouring months and years, as a calendar normalises them.
-int64_t CivilDays(int64_t year, int64_t month, int64_t day);
+// CivilDays (days from 1 January 1970 to a date) comes with platform/Clock.h.
 // Weekday of a day count from CivilDays: 1 Sunday .. 7 Saturday.
 int WeekdayOfDays(int64_t days);
 // The local minute of `t` counted from 1 January 1970 (seconds dropped).

@@ -50,6 +50,16 @@ CButtonDef* MakeFileButton(CModel& model, int slot, const std::string& path) {
     if (!button->ReadUrlFile())
         button->MakeDefaultText();
     model.View().RedrawSlot(slot);
+    if (EqualsNoCase(ExtensionOf(path), "desktop")) {
+        const auto entry = model.platform.shortcuts.Read(path);
+        if (entry && entry->terminalMissing)
+            model.Message("\"" + button->Name() +
+                              "\" runs in a terminal, but no terminal program was found.\r\n\r\n"
+                              "Install one (such as xterm) or set the TERMINAL environment "
+                              "variable to yours; until then the button starts the program "
+                              "without a terminal.",
+                          "No Terminal Found", MsgIcon::Exclamation);
+    }
     return button;
 }
 

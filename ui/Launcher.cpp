@@ -244,6 +244,13 @@ bool LaunchButton(CModel& model, int category, int slot) {
     return button != nullptr && Launch(model, *button, category, slot, false);
 }
 
+void LaunchScheduledButton(CModel& model, int category, int slot) {
+    if (model.GetButton(category, slot) == nullptr)
+        return;
+    PlayButtonSound(model, category, slot);
+    LaunchButton(model, category, slot);
+}
+
 bool LaunchGivenButton(CModel& model, const CButtonDef& button) {
     return Launch(model, button, -1, -1, true);
 }

@@ -16,6 +16,10 @@ void LaunchClicked(CModel& model, int category, int slot);
 // of a failure; the scheduled launch uses it too. True when the launch counts
 // as done: it succeeded, or the button is a drive.
 bool LaunchButton(CModel& model, int category, int slot);
+// The scheduled launch of the button at (category, slot): its launch sound,
+// then the launch without the click's check, so an internet address or a
+// button whose target is gone still sounds.
+void LaunchScheduledButton(CModel& model, int category, int slot);
 // Launches a button that lives in no slot (a Favorites item): no sound, and no
 // report except for an internet address that cannot be opened.
 bool LaunchGivenButton(CModel& model, const CButtonDef& button);

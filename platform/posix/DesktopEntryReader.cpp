@@ -52,8 +52,8 @@ std::string UnescapeValue(std::string_view v) {
     return out;
 }
 
-// The unlocalized keys of the first [Desktop Entry] group, raw values;
-// nullopt when the file has no such group.
+// The keys of the first [Desktop Entry] group, localised ones included, with
+// raw values; nullopt when the file has no such group.
 std::optional<KeyMap> DesktopEntryGroup(std::string_view text) {
     KeyMap keys;
     bool found = false;
@@ -77,8 +77,6 @@ std::optional<KeyMap> DesktopEntryGroup(std::string_view text) {
         if (!inGroup || eq == std::string::npos)
             continue;
         const std::string key = TrimRight(std::string_view(line).substr(0, eq));
-        if (key.find('[') != std::string::npos)
-            continue; // a localized variant
         keys.emplace(key, TrimLeft(std::string_view(line).substr(eq + 1)));
     }
     if (!found)
@@ -89,6 +87,14 @@ std::optional<KeyMap> DesktopEntryGroup(std::string_view text) {
 std::string Value(const KeyMap& keys, std::string_view key) {
     const auto it = keys.find(key);
     return it == keys.end() ? std::string() : UnescapeValue(it->second);
+}
+
+// The first non-empty value of `candidates` in the group, unescaped.
+std::string FirstValue(const KeyMap& keys, const std::vector<std::string>& candidates) {
+    for (const std::string& key : candidates)
+        if (std::string value = Value(keys, key); !value.empty())
+            return value;
+    return {};
 }
 
 bool IsRegularFile(const std::string& path) {
@@ -220,11 +226,23 @@ std::optional<ShortcutInfo> DesktopEntryReader::Read(const std::string& path) co
         info.target = Trim(Value(*keys, "URL"));
         if (info.target.empty())
             return std::nullopt;
+        info.internetAddress = true;
     } else if (type == "Application" || type.empty()) {
         const auto words = SplitExecLine(Value(*keys, "Exec"));
         if (!words || words->empty() || words->front().empty())
             return std::nullopt;
-        const std::string& program = words->front();
+        std::vector<std::string> command = *words;
+        if (Trim(Value(*keys, "Terminal")) == "true") {
+            // The terminal becomes the target; the program and its words
+            // follow its -e.
+            if (auto terminal = FindTerminal()) {
+                terminal->push_back("-e");
+                command.insert(command.begin(), terminal->begin(), terminal->end());
+            } else {
+                info.terminalMissing = true;
+            }
+        }
+        const std::string& program = command.front();
         if (program.find('/') != std::string::npos) {
             info.target = program;
         } else {
@@ -232,15 +250,64 @@ std::optional<ShortcutInfo> DesktopEntryReader::Read(const std::string& path) co
             if (info.target.empty())
                 info.target = program;
         }
-        info.arguments = JoinShellWords({words->begin() + 1, words->end()});
+        info.arguments = JoinShellWords({command.begin() + 1, command.end()});
         info.workingDirectory = Value(*keys, "Path");
     } else {
         return std::nullopt; // a directory entry or an unknown type opens nothing
     }
-    info.displayName = Value(*keys, "Name");
+    info.displayName = FirstValue(*keys, LocalisedKeys("Name"));
     const std::string icon = Trim(Value(*keys, "Icon"));
     info.iconFile = !icon.empty() && icon[0] == '/' ? icon : FindThemeIcon(icon);
     return info;
+}
+
+std::optional<std::vector<std::string>> DesktopEntryReader::FindTerminal() const {
+    // $TERMINAL may carry options of its own ("kitty --single-instance").
+    if (const auto words = SplitExecLine(environment_("TERMINAL")); words && !words->empty()) {
+        const std::string& program = words->front();
+        if (program.find('/') != std::string::npos ? ::access(program.c_str(), X_OK) == 0
+                                                   : !FindOnPath(program).empty())
+            return words;
+    }
+    // Each of these runs "-e program words..." as given.
+    for (const char* program :
+         {"x-terminal-emulator", "konsole", "alacritty", "xterm", "urxvt", "st"}) {
+        if (!FindOnPath(program).empty())
+            return std::vector<std::string>{program};
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> DesktopEntryReader::LocalisedKeys(const std::string& key) const {
+    std::string locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = environment_(name);
+        if (!locale.empty())
+            break;
+    }
+    // lang_COUNTRY.ENCODING@MODIFIER: the encoding plays no part.
+    std::string modifier;
+    if (const std::size_t at = locale.find('@'); at != std::string::npos) {
+        modifier = locale.substr(at);
+        locale.resize(at);
+    }
+    if (const std::size_t dot = locale.find('.'); dot != std::string::npos)
+        locale.resize(dot);
+    std::vector<std::string> keys;
+    if (!locale.empty() && locale != "C" && locale != "POSIX") {
+        const std::size_t underscore = locale.find('_');
+        const std::string lang = locale.substr(0, underscore);
+        if (underscore != std::string::npos) {
+            if (!modifier.empty())
+                keys.push_back(key + "[" + locale + modifier + "]");
+            keys.push_back(key + "[" + locale + "]");
+        }
+        if (!modifier.empty())
+            keys.push_back(key + "[" + lang + modifier + "]");
+        keys.push_back(key + "[" + lang + "]");
+    }
+    keys.push_back(key);
+    return keys;
 }
 
 std::vector<std::string> DesktopEntryReader::IconBases() const {

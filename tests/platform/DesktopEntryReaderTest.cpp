@@ -7,8 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "model/ButtonDef.h"
+#include "model/Model.h"
 #include "platform/posix/ShellWords.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/TestPlatform.h"
+#include "ui/Launcher.h"
 
 namespace {
 
@@ -108,6 +112,94 @@ TEST_F(DesktopEntryTest, LinkEntryTargetsItsUrl) {
     EXPECT_EQ(info->target, "https://example.org/a?b=1");
     EXPECT_EQ(info->arguments, "");
     EXPECT_FALSE(ReadEntry("[Desktop Entry]\nType=Link\nName=Site\n"));
+}
+
+// A link entry makes an internet-address button, which a click opens.
+TEST_F(DesktopEntryTest, LinkEntryBecomesAnAddressButtonThatOpensOnAClick) {
+    TestPlatform tp;
+    Platform platform{tp.fs,    tp.profile, tp.clock, tp.prompter,
+                      tp.icons, reader_,    tp.sound, tp.shell};
+    CModel model(platform);
+    model.CreateCategory(0, "Web");
+    for (const char* name : {"Name=Site\n", ""}) {
+        const std::string entry =
+            dir_.Write("site.desktop", std::string("[Desktop Entry]\nType=Link\n") + name +
+                                           "URL=https://example.org/a\n");
+        CButtonDef* button = CButtonDef::CreateAt(model, 0, 0, "", entry, "", 0, 1);
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->IsUrl()) << button->Kind();
+        EXPECT_EQ(button->Target(), "https://example.org/a");
+        EXPECT_EQ(button->Name(), *name ? "Site" : "https://example.org/a");
+        EXPECT_EQ(button->WriteRecord(0).rfind("BUTTON_URL 1 https://example.org/a\r\n", 0), 0u);
+
+        tp.shell.calls.clear();
+        LaunchClicked(model, 0, 0);
+        EXPECT_TRUE(tp.prompter.messages.empty()) << "no Bad Button";
+        ASSERT_EQ(tp.shell.calls.size(), 1u);
+        EXPECT_FALSE(tp.shell.calls[0].execute);
+        EXPECT_EQ(tp.shell.calls[0].request.target, "https://example.org/a");
+        model.DeleteButtonAt(0, 0);
+    }
+}
+
+TEST_F(DesktopEntryTest, TerminalEntriesRunInTheUsersTerminal) {
+    const char* entry = "[Desktop Entry]\nExec=tool \"a b\" %f\nTerminal=true\n";
+    auto info = ReadEntry(entry);
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(info->terminalMissing) << "no terminal installed";
+    EXPECT_EQ(info->target, dir_.Path() + "/bin/tool");
+    EXPECT_EQ(Words(*info), std::vector<std::string>{"a b"});
+
+    const auto install = [&](const std::string& name) {
+        const std::string path = dir_.Write("bin/" + name, "#!/bin/sh\n");
+        ::chmod(path.c_str(), 0755);
+        return path;
+    };
+    const std::string xterm = install("xterm");
+    info = ReadEntry(entry);
+    EXPECT_FALSE(info->terminalMissing);
+    EXPECT_EQ(info->target, xterm);
+    EXPECT_EQ(Words(*info), (std::vector<std::string>{"-e", "tool", "a b"}));
+
+    const std::string debian = install("x-terminal-emulator");
+    EXPECT_EQ(ReadEntry(entry)->target, debian) << "the system's choice comes first";
+
+    // The user's own choice, with its options, wins; one that is not
+    // installed is passed over.
+    const std::string mine = install("myterm");
+    env_["TERMINAL"] = "myterm --hold";
+    info = ReadEntry(entry);
+    EXPECT_EQ(info->target, mine);
+    EXPECT_EQ(Words(*info), (std::vector<std::string>{"--hold", "-e", "tool", "a b"}));
+    env_["TERMINAL"] = "/no/such/term";
+    EXPECT_EQ(ReadEntry(entry)->target, debian);
+
+    EXPECT_EQ(ReadEntry("[Desktop Entry]\nExec=tool\nTerminal=false\n")->target,
+              dir_.Path() + "/bin/tool");
+}
+
+TEST_F(DesktopEntryTest, NameFollowsTheUsersLanguage) {
+    const std::string entry = "[Desktop Entry]\nExec=tool\n"
+                              "Name=Overview\nName[de]=Übersicht\nName[de_AT]=Überblick\n"
+                              "Name[sr@latin]=Pregled\nName[fr]=\n";
+    const struct {
+        const char* variable;
+        const char* locale;
+        const char* name;
+    } cases[] = {
+        {"LANG", "de_AT.UTF-8", "Überblick"},  {"LANG", "de_DE.UTF-8", "Übersicht"},
+        {"LANG", "de", "Übersicht"},           {"LANG", "sr_RS.UTF-8@latin", "Pregled"},
+        {"LANG", "en_GB.UTF-8", "Overview"},   {"LANG", "C.UTF-8", "Overview"},
+        {"LANG", "fr_FR.UTF-8", "Overview"}, // an empty translation is none
+        {"LC_MESSAGES", "de_AT", "Überblick"}, {"LC_ALL", "de_DE", "Übersicht"},
+    };
+    for (const auto& c : cases) {
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+            env_.erase(name);
+        env_["LANG"] = "en_US.UTF-8";
+        env_[c.variable] = c.locale;
+        EXPECT_EQ(ReadEntry(entry)->displayName, c.name) << c.variable << "=" << c.locale;
+    }
 }
 
 TEST_F(DesktopEntryTest, UnusableEntriesGiveNothing) {

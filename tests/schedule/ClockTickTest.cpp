@@ -207,16 +207,76 @@ TEST_F(ClockTick, NothingDueStillRefreshesEverything) {
     EXPECT_EQ(actions.lists, lists + 1);
 }
 
-TEST_F(ClockTick, RepeatedMinutesDoNotFireTwice) {
+TEST_F(ClockTick, EachMinuteRunsOnceAndAClockSetBackRunsItsMinutesAgain) {
     model.settings.PlayChimes = true;
     Put(0, 0, DailyAt(1, 30, 1));
     TickAt(1, 30);
-    TickAt(1, 31);
-    TickAt(1, 30); // the clock is set back (the repeated hour of daylight saving)
+    TickAt(1, 30, 0); // a second timer event in the same minute
     EXPECT_EQ(actions.log, (std::vector<std::string>{"sound Chime (1/2 hr.)", "launch 0:0"}));
-    SetNow(tp.clock, 2026, 12, 10, 1, 30, 0); // a whole day back: runs again
-    tick.OnTimer();
-    EXPECT_EQ(actions.log.size(), 4u);
+    TickAt(2, 15);
+    actions.log.clear();
+    TickAt(1, 30); // the user sets the clock back: 1:30 comes round again
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"sound Chime (1/2 hr.)", "launch 0:0"}));
+}
+
+// The nights daylight saving starts and ends in Berlin, 2026: clocks jump
+// from 02:00 to 03:00 on 29 March and fall back from 03:00 to 02:00 on 25
+// October.
+class ClockTickDaylightSaving : public ClockTick {
+  protected:
+    void SetUp() override {
+        if (!LocalZone::Installed("Europe/Berlin"))
+            GTEST_SKIP() << "no time zone data";
+        ClockTick::SetUp();
+        zone = std::make_unique<LocalZone>(tp.clock, "Europe/Berlin");
+        model.settings.PlayChimes = true;
+    }
+    void TearDown() override { zone.reset(); }
+    void TickDst(int month, int day, int hour, int minute, int dst) {
+        SetNowDst(tp.clock, 2026, month, day, hour, minute, dst);
+        tick.OnTimer();
+    }
+    std::unique_ptr<LocalZone> zone;
+};
+
+TEST_F(ClockTickDaylightSaving, TheSkippedHourStillFiresAtItsNormalisedTime) {
+    AddAlarm("half past two", OneTime(3, 29, 2026, 2, 30, 1));
+    Put(0, 0, DailyAt(2, 30, 1));
+    TickDst(3, 29, 1, 59, 0);
+    EXPECT_EQ(model.alarms.Alarm(0)->minutesToGo, 31);
+    TickDst(3, 29, 3, 0, 1);
+    EXPECT_EQ(model.alarms.Alarm(0)->minutesToGo, 30) << "02:30 does not exist: 03:30";
+    actions.log.clear();
+    TickDst(3, 29, 3, 30, 1);
+    EXPECT_EQ(actions.log,
+              (std::vector<std::string>{
+                  "sound Chime (1/2 hr.)", "launch 0:0", "sound Alarm Clock",
+                  "alarm half past two (modal) | Sunday, March 29, 2026  03:30 AM", "save"}));
+    TickDst(3, 29, 3, 31, 1);
+    EXPECT_EQ(model.GetButton(0, 0)->Schedule()->minutesToGo, 23 * 60 - 1)
+        << "tomorrow's 02:30 is 23 hours after today's 03:30";
+}
+
+TEST_F(ClockTickDaylightSaving, TheRepeatedHourChimesAndLaunchesOnce) {
+    Put(0, 0, DailyAt(2, 30, 1));
+    TickDst(10, 25, 2, 30, 1); // the first 02:30, summer time
+    TickDst(10, 25, 2, 59, 1);
+    actions.log.clear();
+    TickDst(10, 25, 2, 0, 0); // an hour later the clock shows 02:00 again
+    EXPECT_EQ(actions.log, std::vector<std::string>{"sound Chime (1 hr.)"});
+    TickDst(10, 25, 2, 30, 0);
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"sound Chime (1 hr.)", "sound Chime (1/2 hr.)",
+                                                     "launch 0:0"}));
+    TickDst(10, 25, 2, 31, 0);
+    EXPECT_EQ(model.GetButton(0, 0)->Schedule()->minutesToGo, 1439);
+}
+
+TEST_F(ClockTick, TheTickAfterALongAlarmIsAlignedOnTheClockOfThatMoment) {
+    AddAlarm("wake up", DailyAt(9, 0, 1));
+    actions.duringAlarm = [&](const CSchedule&) {
+        SetNow(tp.clock, 2026, 12, 11, 9, 2, 25); // the dialog stays up for 2:25
+    };
+    EXPECT_EQ(TickAt(9, 0), 35000);
 }
 
 TEST(AlarmDateTime, IsFormattedInEnglish) {

@@ -72,6 +72,42 @@ TEST(MinutesToGo, RecomputeFollowsTheClock) {
     EXPECT_EQ(s->minutesToGo, -1);
 }
 
+// Counts across the changes of daylight saving in Berlin (29 March and 25
+// October 2026) are real minutes, not differences of wall-clock readings.
+TEST(MinutesToGo, CountsRealMinutesAcrossDaylightSavingChanges) {
+    if (!LocalZone::Installed("Europe/Berlin"))
+        GTEST_SKIP() << "no time zone data";
+    FakeClock clock;
+    const LocalZone zone(clock, "Europe/Berlin");
+    const struct {
+        const char* what;
+        int month, day, hour, minute, dst;
+        Rule rule;
+        int expected;
+    } cases[] = {
+        {"spring: 01:00 to 04:00 is two hours", 3, 29, 1, 0, 0, DailyAt(4, 0, 1), 120},
+        {"spring: the skipped 02:30 is 03:30", 3, 29, 1, 0, 0, OneTime(3, 29, 2026, 2, 30, 1), 90},
+        {"spring: a daily 02:30 is not skipped", 3, 29, 3, 0, 1, DailyAt(2, 30, 1), 30},
+        {"spring: a weekly Sunday 02:30 is not skipped", 3, 29, 3, 0, 1, WeeklyAt(1, 2, 30, 1), 30},
+        {"spring: across the night, a day is 23 hours", 3, 28, 12, 0, 0,
+         OneTime(3, 29, 2026, 12, 0, 0), 23 * 60},
+        {"autumn: 01:00 to 04:00 is four hours", 10, 25, 1, 0, 1, DailyAt(4, 0, 1), 240},
+        {"autumn: the second 02:00 to 03:00", 10, 25, 2, 0, 0, DailyAt(3, 0, 1), 60},
+        {"autumn: a monthly on the 26th", 10, 24, 12, 0, 1, MonthlyAt(26, 12, 0, 0), 49 * 60},
+        {"autumn: across the night, a day is 25 hours", 10, 24, 12, 0, 1,
+         OneTime(10, 25, 2026, 12, 0, 0), 25 * 60},
+    };
+    for (const auto& c : cases) {
+        SetNowDst(clock, 2026, c.month, c.day, c.hour, c.minute, c.dst);
+        EXPECT_EQ(Make(clock, c.rule)->minutesToGo, c.expected) << c.what;
+    }
+    // The repeated hour: 02:30 in summer time is not past 02:30 of winter time.
+    SetNowDst(clock, 2026, 10, 25, 2, 45, 1);
+    EXPECT_FALSE(HasPassed(clock, 10, 25, 2026, 2, 30, 1));
+    SetNowDst(clock, 2026, 10, 25, 2, 45, 0);
+    EXPECT_TRUE(HasPassed(clock, 10, 25, 2026, 2, 30, 1));
+}
+
 TEST(HasPassed, NeedsAtLeastOneSecondAhead) {
     FakeClock clock;
     SetNow(clock, 2040, 6, 1, 10, 15, 0);

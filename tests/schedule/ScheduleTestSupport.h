@@ -3,7 +3,11 @@
 #include "schedule/Schedule.h"
 #include "tests/support/Fakes.h"
 
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Sets the fake clock; the weekday field is left alone on purpose, since the
@@ -17,6 +21,43 @@ inline void SetNow(FakeClock& clock, int year, int month, int day, int hour, int
     clock.now.minute = minute;
     clock.now.second = second;
 }
+
+// Sets the fake clock with its daylight-saving flag, for the repeated hour.
+inline void SetNowDst(FakeClock& clock, int year, int month, int day, int hour, int minute,
+                      int dst) {
+    SetNow(clock, year, month, day, hour, minute);
+    clock.now.dst = dst;
+}
+
+// The process runs in a real time zone (TZ) while this lives, and the fake
+// clock converts by it.
+class LocalZone {
+  public:
+    LocalZone(FakeClock& clock, const std::string& zone) : clock_(clock) {
+        if (const char* old = std::getenv("TZ"))
+            old_ = old;
+        ::setenv("TZ", zone.c_str(), 1);
+        ::tzset();
+        clock_.zoneRules = true;
+    }
+    ~LocalZone() {
+        if (old_)
+            ::setenv("TZ", old_->c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+        clock_.zoneRules = false;
+    }
+    LocalZone(const LocalZone&) = delete;
+    LocalZone& operator=(const LocalZone&) = delete;
+    static bool Installed(const std::string& zone) {
+        return std::filesystem::exists("/usr/share/zoneinfo/" + zone);
+    }
+
+  private:
+    FakeClock& clock_;
+    std::optional<std::string> old_;
+};
 
 // The rule fields of a schedule in the order of the constructor.
 struct Rule {

@@ -1,9 +1,15 @@
 #include "tests/support/Fakes.h"
 
+#include "platform/posix/SystemClock.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+int64_t FakeClock::ToAbsolute(const LocalDateTime& t) const {
+    return zoneRules ? LocalToAbsolute(t) : Clock::ToAbsolute(t);
+}
 
 MsgAnswer ScriptedPrompter::Message(const std::string& text, const std::string& caption,
                                     MsgIcon icon, MsgButtons buttons) {

@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
-// A clock the test sets.
+// A clock the test sets. With `zoneRules` its times convert by the process's
+// time zone (TZ), as the system clock's do; otherwise the wall clock is UTC.
 class FakeClock : public Clock {
   public:
     LocalDateTime now;
+    bool zoneRules = false;
     LocalDateTime Now() const override { return now; }
+    int64_t ToAbsolute(const LocalDateTime& t) const override;
 };
 
 // One message box as the core asked for it.

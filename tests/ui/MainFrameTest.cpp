@@ -16,6 +16,7 @@
 #include "model/ButtonDef.h"
 #include "model/Category.h"
 #include "model/Model.h"
+#include "schedule/Schedule.h"
 #include "tests/support/TestPlatform.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/Caption.h"
@@ -462,6 +463,25 @@ TEST_F(MainFrameTest, SuppressedSlotsLetClicksPassToTheWindow) {
     View().SetClicksSuppressed(false);
     QTest::mouseClick(View().Slot(0), Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
+}
+
+// The window's clock launches a due button with its sound first, also an
+// internet address, which a click opens without one.
+TEST_F(MainFrameTest, ScheduledLaunchSoundsBeforeItOpensAnAddress) {
+    dir.Write("DV_Launch_App.wav", "RIFF");
+    tp.clock.now = LocalDateTime{2026, 12, 11, 9, 0, 0, 5};
+    Start();
+    CButtonDef* site = CButtonDef::CreateAt(*model, 0, 7, "Site", "", "", 0, 1);
+    ASSERT_NE(site, nullptr);
+    site->SetUrl("https://example.org/");
+    site->SetSchedule(
+        std::make_unique<CSchedule>(tp.clock, "", CSchedule::Daily, 0, 0, 0, 0, 0, 9, 0, 1));
+    tp.sound.played.clear();
+    tp.shell.calls.clear();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tp.shell.calls.empty(); }, 5000));
+    ASSERT_EQ(tp.sound.played.size(), 1u);
+    EXPECT_EQ(tp.sound.played[0].file, dir.File("DV_Launch_App.wav"));
+    EXPECT_EQ(tp.shell.calls[0].request.target, "https://example.org/");
 }
 
 } // namespace

@@ -42,7 +42,7 @@ void QtClockActions::PlayChime(const std::string& name) {
 }
 
 void QtClockActions::LaunchScheduled(int category, int slot) {
-    LaunchButton(model_, category, slot);
+    LaunchScheduledButton(model_, category, slot);
 }
 
 void QtClockActions::ShowAlarm(const CSchedule& alarm, const std::string& dateTimeLine) {
