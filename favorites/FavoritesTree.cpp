@@ -1,6 +1,7 @@
 #include "favorites/FavoritesTree.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/ButtonDef.h"
 
@@ -84,6 +85,19 @@ CFavoritesEntry CFavoritesTree::DetachFavoritesEntry(CFavoritesMenu* menu, int i
     CFavoritesEntry entry = std::move(menu->entries_[static_cast<size_t>(index)]);
     menu->entries_.erase(menu->entries_.begin() + index);
     return entry;
+}
+
+bool CFavoritesTree::SwapFavoritesEntries(CFavoritesMenu* menu, int first, int second) {
+    if (menu == nullptr) {
+        menu = root_.get();
+    }
+    const int count = menu == nullptr ? 0 : menu->EntryCount();
+    if (first < 0 || first >= count || second < 0 || second >= count) {
+        return false;
+    }
+    std::swap(menu->entries_[static_cast<size_t>(first)],
+              menu->entries_[static_cast<size_t>(second)]);
+    return true;
 }
 
 void CFavoritesTree::DestroyFavoritesMenu(CFavoritesMenu* menu) {

@@ -49,6 +49,9 @@ class CFavoritesTree {
     // Takes the entry at `index` out of `menu` without destroying it, so it can
     // be inserted elsewhere; an empty entry for a bad index.
     CFavoritesEntry DetachFavoritesEntry(CFavoritesMenu* menu, int index);
+    // Exchanges two entries of `menu`; items keep their command ids. False for
+    // a bad index.
+    bool SwapFavoritesEntries(CFavoritesMenu* menu, int first, int second);
     // Destroys every entry of `menu` and clears its node-array entry.
     void DestroyFavoritesMenu(CFavoritesMenu* menu);
     // Adds `delta` to the depth of `menu` and of all its submenus.

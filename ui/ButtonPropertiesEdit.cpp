@@ -16,7 +16,12 @@ constexpr int kSoundDialog = 2;
 
 CButtonPropertiesEdit::CButtonPropertiesEdit(CModel& model, CButtonDef& button)
     : model_(model), button_(&button), copy_(std::make_unique<CButtonDef>(button)),
-      fileField_(button.Target()) {}
+      fileField_(button.Target()) {
+    int category = -1;
+    int slot = -1;
+    model.FindButtonLocation(&button, category, slot);
+    favoritesItem_ = category < 0;
+}
 
 CButtonPropertiesEdit::~CButtonPropertiesEdit() = default;
 
@@ -167,6 +172,7 @@ bool CButtonPropertiesEdit::Apply() {
         AddChangeEntry(model_, "Add Button", category, slot, true);
     }
     changed_ = false;
+    applied_ = true;
     model_.SetModified();
     PlayActionSound(model_, "Generic Button Click", true);
     return true;

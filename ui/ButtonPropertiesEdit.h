@@ -31,6 +31,11 @@ class CButtonPropertiesEdit {
     bool ClearSoundShown() const;
     // Apply is enabled only once something was edited.
     bool Changed() const { return changed_; }
+    // A Favorites item shows no button text: its text lines are not offered.
+    bool IsFavoritesItem() const { return favoritesItem_; }
+    bool TextLinesEnabled() const { return !favoritesItem_; }
+    // Whether an Apply put edits in the button's place.
+    bool Applied() const { return applied_; }
 
     // Edits; each marks the dialog changed.
     void SetFileField(const std::string& file);
@@ -60,4 +65,6 @@ class CButtonPropertiesEdit {
     std::unique_ptr<CButtonDef> copy_;
     std::string fileField_;
     bool changed_ = false;
+    bool favoritesItem_ = false;
+    bool applied_ = false;
 };

@@ -8,6 +8,7 @@
 class CButtonPropertiesEdit;
 class CButtonTextEdit;
 class COrganizeCategories;
+class COrganizeFavorites;
 
 // What the general text-input dialog shows.
 struct TextInputRequest {
@@ -52,4 +53,8 @@ class EditDialogs {
     // The Organize Categories dialog on `organize`, which holds the list, the
     // selection and the button states; it closes itself with organize.Done().
     virtual void OrganizeCategories(COrganizeCategories& organize) = 0;
+
+    // The Organize Favorites dialog on `organize`: it shows the list and the
+    // button states and closes once organize.Cancel() returns true.
+    virtual void OrganizeFavorites(COrganizeFavorites& organize) = 0;
 };

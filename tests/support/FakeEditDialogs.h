@@ -2,6 +2,7 @@
 
 #include "ui/ButtonPropertiesEdit.h"
 #include "ui/ButtonTextEdit.h"
+#include "favorites/OrganizeFavorites.h"
 #include "ui/EditDialogs.h"
 #include "ui/OrganizeCategories.h"
 
@@ -32,6 +33,8 @@ class FakeEditDialogs : public EditDialogs {
     std::function<void(CButtonPropertiesEdit&)> properties;
     int propertiesOpened = 0;
     std::function<void(COrganizeCategories&)> organize;
+    std::function<void(COrganizeFavorites&)> organizeFavorites;
+    int organizeFavoritesOpened = 0;
 
     // Start-up category list: answers in order; Cancel once they run out.
     std::deque<std::optional<std::string>> startupChoices;
@@ -81,5 +84,11 @@ class FakeEditDialogs : public EditDialogs {
     void OrganizeCategories(COrganizeCategories& edit) override {
         if (organize)
             organize(edit);
+    }
+
+    void OrganizeFavorites(COrganizeFavorites& edit) override {
+        ++organizeFavoritesOpened;
+        if (organizeFavorites)
+            organizeFavorites(edit);
     }
 };

@@ -136,6 +136,7 @@ CButtonProps::CButtonProps(CButtonPropertiesEdit& edit, QWidget* parent)
     textForm->addRow(QStringLiteral("Line 1"), line1_);
     textForm->addRow(QStringLiteral("Line 2"), line2_);
     form->addRow(textBox);
+    textBox->setVisible(edit.TextLinesEnabled());
     form->addRow(QStringLiteral("Parameters"), parameters_);
     auto* directoryRow = new QHBoxLayout;
     directoryRow->addWidget(directory_, 1);
@@ -164,7 +165,10 @@ CButtonProps::CButtonProps(CButtonPropertiesEdit& edit, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(460);
     UpdateStates();
-    (name_->isEnabled() ? name_ : line1_)->setFocus();
+    if (name_->isEnabled())
+        name_->setFocus();
+    else
+        (edit.TextLinesEnabled() ? line1_ : parameters_)->setFocus();
 }
 
 void CButtonProps::Fill() {

@@ -14,6 +14,7 @@
 #include "favorites/FavoritesCommands.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesTree.h"
+#include "favorites/OrganizeFavorites.h"
 #include "model/ButtonDef.h"
 #include "model/Category.h"
 #include "model/Model.h"
@@ -131,6 +132,7 @@ void CMainFrame::BuildCommandTable() {
         ToggleScheduledLaunches(model_);
         RebuildMenuBar();
     };
+    commands_[IdOrganizeFavorites] = [this] { OrganizeFavorites(model_, Dialogs()); };
     commands_[IdActionSounds] = [this] {
         CDefaultSoundsDlg dialog(model_, this);
         dialog.exec();

@@ -1,5 +1,6 @@
 #include "ui/qt/QtEditDialogs.h"
 
+#include "favorites/qt/OrganizeFavoritesDialog.h"
 #include "model/Model.h"
 #include "ui/qt/ButtonPropsDialog.h"
 #include "ui/qt/ButtonTextDialog.h"
@@ -39,5 +40,11 @@ std::optional<std::string> QtEditDialogs::StartupCategory(const std::vector<std:
 void QtEditDialogs::OrganizeCategories(COrganizeCategories& organize) {
     ModalScope modal(model_);
     COrganizeCategoriesDlg dialog(organize, parent_);
+    dialog.exec();
+}
+
+void QtEditDialogs::OrganizeFavorites(COrganizeFavorites& organize) {
+    ModalScope modal(model_);
+    COrganizeFavoritesDlg dialog(organize, parent_);
     dialog.exec();
 }

@@ -16,6 +16,7 @@ class QtEditDialogs : public EditDialogs {
     void ButtonProperties(CButtonPropertiesEdit& edit) override;
     std::optional<std::string> StartupCategory(const std::vector<std::string>& names) override;
     void OrganizeCategories(COrganizeCategories& organize) override;
+    void OrganizeFavorites(COrganizeFavorites& organize) override;
 
   private:
     CModel& model_;
