@@ -340,6 +340,19 @@ TEST_F(OrganizeFavorites, ADroppedFileGoesWhereTheSelectionSays) {
     EXPECT_EQ(Ids(*tree.Root()).size(), 8u);
 }
 
+TEST_F(OrganizeFavorites, ADropOnAFullMenuIsRefusedWithAMessage) {
+    const std::string file = dir.Write("drop/notes.txt", "x");
+    while (tree.FreeItemIds() > 0)
+        tree.InsertFavoritesEntry(
+            CFavoritesEntry(std::make_unique<CButtonDef>(model, "x", file, 1)), m2, -1);
+    const size_t lines = Texts().size();
+    organize.DropFile(file);
+    EXPECT_EQ(Texts().size(), lines);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Favorites Menu is Full"}));
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_FALSE(organize.Changed());
+}
+
 TEST_F(OrganizeFavorites, SaveWritesTheNewOrderAndShowsItInTheMenus) {
     Select("e");
     organize.MoveToTop();
