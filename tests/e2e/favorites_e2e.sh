@@ -7,7 +7,6 @@
 set -u
 program=$1
 shot=${2:-}
-display_base=300
 [ -n "$shot" ] && needed="import"
 . "$(dirname "$0")/x11-session.sh"
 
