@@ -66,6 +66,7 @@ enum CommandId : int {
     IdEmailUtility = 32796,
     IdScreenSaver = 32784,
     IdFileBackup = 32960,
+    IdFindButton = 32970,
 
     // Favorites.
     IdFavoritesAddCategory = 32910,

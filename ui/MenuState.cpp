@@ -70,6 +70,7 @@ MenuItemState CMenuState::State(int id, const MenuFacts& facts) const {
     case IdViewPrograms:
     case IdViewWindowsFolder:
     case IdAlarms:
+    case IdFindButton:
     case IdCategoryRename:
     case IdConfigSaveAs:
     case IdConfigBackup:

@@ -110,6 +110,8 @@ std::vector<MenuItemDef> BuildMainMenu() {
                 Cmd(IdScreenSaver, "Start &Screen Saver\tCtrl+Shift+S"),
                 Sep(),
                 Cmd(IdFileBackup, "File &Backup Utility..."),
+                Sep(),
+                Cmd(IdFindButton, "&Find Button...\tCtrl+Shift+F"),
             }),
         Sub(kFavoritesCaption,
             {
@@ -236,7 +238,7 @@ const std::vector<AcceleratorDef>& Accelerators() {
         {"Ctrl+Shift+W", IdWebBrowser},  {"Ctrl+Shift+M", IdEmailUtility},
         {"Shift+C", IdCategoryCreate},   {"Shift+D", IdCategoryDelete},
         {"Shift+M", IdCategoryOrganize}, {"Shift+O", IdCategoryOrganize},
-        {"Shift+R", IdCategoryRename},
+        {"Shift+R", IdCategoryRename},   {"Ctrl+Shift+F", IdFindButton},
     };
     return table;
 }

@@ -27,7 +27,9 @@
 #include "sounds/PlaySound.h"
 #include "ui/qt/AboutBox.h"
 #include "ui/Caption.h"
+#include "ui/qt/ButtonSlot.h"
 #include "ui/qt/DorvaneView.h"
+#include "ui/qt/FindButtonPopup.h"
 #include "ui/HelpTexts.h"
 #include "ui/Launcher.h"
 #include "ui/MenuIds.h"
@@ -517,6 +519,25 @@ void CMainFrame::OpenTutorial() {
     });
     tutorial_->show();
     RefreshMenus();
+}
+
+void CMainFrame::OpenFindButton() {
+    if (findPopup_ == nullptr) {
+        findPopup_ = new CFindButtonPopup(model_, view_->Icons(), this);
+        // A found button launches through the same core path as a click on
+        // its slot: its sound, the "Bad Button" check and the failure report.
+        connect(findPopup_, &CFindButtonPopup::LaunchRequested, this, [this](int cat, int slot) {
+            LaunchClicked(model_, cat, slot);
+            RefreshCaption();
+            RefreshMenus();
+        });
+        connect(findPopup_, &CFindButtonPopup::ShowRequested, this, [this](int cat, int slot) {
+            view_->ShowCategory(cat);
+            if (ButtonSlot* control = view_->Slot(slot))
+                control->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    findPopup_->Open(view_);
 }
 
 void CMainFrame::ShowQuickHelp(int id) {

@@ -25,6 +25,7 @@ class QTimer;
 class QWindow;
 class QtClockActions;
 class CScheduleListDlg;
+class CFindButtonPopup;
 enum class ScheduleMode;
 
 // The program's only top-level window: the menu bar with its bitmap buttons,
@@ -87,6 +88,9 @@ class CMainFrame : public QMainWindow, public FrameHost {
     // becomes active.
     void BringToFront();
     void OpenTutorial();
+    // Find Button: the search popup over the grid, field focused.
+    void OpenFindButton();
+    CFindButtonPopup* FindPopup() const { return findPopup_; }
     // The first dropped file and where it was dropped (view coordinates).
     void HandleDrop(const QList<QString>& files, const QPoint& pos);
     // A right click on a slot: its context menu, or a click while a two-click
@@ -162,6 +166,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     Tutorial* tutorial_ = nullptr;
     QtClockActions* clock_ = nullptr;
     CScheduleListDlg* scheduleList_ = nullptr;
+    CFindButtonPopup* findPopup_ = nullptr;
     std::map<int, std::function<void()>> commands_;
     std::unique_ptr<QtEditDialogs> dialogs_;
     std::map<int, QAction*> actions_;

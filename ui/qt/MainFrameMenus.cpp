@@ -144,6 +144,7 @@ void CMainFrame::BuildCommandTable() {
         sheet.exec();
         RefreshMenus();
     };
+    commands_[IdFindButton] = [this] { OpenFindButton(); };
     BuildEditCommands();
     for (const auto& [id, handler] : commands_)
         menuState_.SetAvailable(id, true);
