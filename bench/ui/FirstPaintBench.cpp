@@ -1,8 +1,10 @@
 // Start to first paint of the real program, with the full configuration of
-// 30 categories of 100 buttons against an empty one in the same run, and the
-// resident memory of the idle program holding the full configuration. The
-// program runs on Qt's offscreen platform and ends after its first paint
-// (DORVANE_EXIT_AFTER_FIRST_PAINT).
+// 30 categories of 100 buttons against an empty one, and its peak and idle
+// resident memory, each beside a bare Qt program (bare_grid) showing a window
+// with the same number of icon buttons on screen (none, or one category of
+// 100), in the same run. Both run on the display of the benchmark (DISPLAY,
+// under Xvfb for example), or on Qt's offscreen platform without one, and end
+// after their first paint when timed. Prints the ratios after the runs.
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,35 +58,52 @@ ProgramFolder& Folder(bool full) {
     return full ? fullFolder : emptyFolder;
 }
 
-pid_t Start(const ProgramFolder& folder, bool exitAfterPaint) {
-    std::vector<std::string> env = {
-        "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + folder.Config(),
-        "XDG_RUNTIME_DIR=" + folder.Config(), "HOME=" + folder.Config()};
+// Starts the program (or the bare one, showing `bareButtons` buttons) in the
+// program folder.
+pid_t Start(const ProgramFolder& folder, bool exitAfterPaint, int bareButtons = -1) {
+    const bool bare = bareButtons >= 0;
+    std::vector<std::string> env = {"XDG_CONFIG_HOME=" + folder.Config(),
+                                    "XDG_RUNTIME_DIR=" + folder.Config(),
+                                    "HOME=" + folder.Config()};
+    if (const char* display = std::getenv("DISPLAY"); display && *display)
+        env.push_back(std::string("DISPLAY=") + display);
+    else
+        env.push_back("QT_QPA_PLATFORM=offscreen");
     if (exitAfterPaint)
-        env.push_back("DORVANE_EXIT_AFTER_FIRST_PAINT=1");
+        env.push_back(bare ? "BARE_EXIT_AFTER_FIRST_PAINT=1" : "DORVANE_EXIT_AFTER_FIRST_PAINT=1");
     if (const char* path = std::getenv("PATH"))
         env.push_back(std::string("PATH=") + path);
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-    std::string program = DV_PROGRAM;
-    char* argv[] = {program.data(), nullptr};
+    std::string program = bare ? DV_BARE_PROGRAM : DV_PROGRAM;
+    std::string count = std::to_string(bareButtons);
+    std::vector<char*> argv = {program.data()};
+    if (bare)
+        argv.push_back(count.data());
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.Folder().c_str());
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0)
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
 
-void BM_StartToFirstPaint(benchmark::State& state) {
-    const ProgramFolder& folder = Folder(state.range(0) != 0);
+// Buttons on screen in the bare program for a configuration: one category.
+int BareButtons(bool full) {
+    return full ? 100 : 0;
+}
+
+void TimeStarts(benchmark::State& state, bool bare) {
+    const bool full = state.range(0) != 0;
+    const ProgramFolder& folder = Folder(full);
     for (auto _ : state) {
-        const pid_t pid = Start(folder, true);
+        const pid_t pid = Start(folder, true, bare ? BareButtons(full) : -1);
         int status = 0;
         if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
             WEXITSTATUS(status) != 0) {
@@ -91,34 +111,96 @@ void BM_StartToFirstPaint(benchmark::State& state) {
             break;
         }
     }
-    state.SetLabel(state.range(0) ? "3000 buttons" : "empty configuration");
+    state.SetLabel(full ? "3000 buttons" : "empty configuration");
 }
-BENCHMARK(BM_StartToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-long ResidentKb(pid_t pid) {
+void BM_StartToFirstPaint(benchmark::State& state) {
+    TimeStarts(state, false);
+}
+void BM_BareStartToFirstPaint(benchmark::State& state) {
+    TimeStarts(state, true);
+}
+// Interleaved, so that a change in the machine's load touches both alike.
+BENCHMARK(BM_BareStartToFirstPaint)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartToFirstPaint)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BareStartToFirstPaint)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartToFirstPaint)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Resident memory now (VmRSS) or at its peak so far (VmHWM), in KiB.
+long ResidentKb(pid_t pid, const char* field) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(std::string(field).size()));
     return -1;
 }
 
-void BM_IdleResidentMemory(benchmark::State& state) {
-    const ProgramFolder& folder = Folder(state.range(0) != 0);
-    long kb = -1;
+void MeasureMemory(benchmark::State& state, bool bare) {
+    const bool full = state.range(0) != 0;
+    const ProgramFolder& folder = Folder(full);
+    long idle = -1, peak = -1;
     for (auto _ : state) {
-        const pid_t pid = Start(folder, false);
+        const pid_t pid = Start(folder, false, bare ? BareButtons(full) : -1);
         std::this_thread::sleep_for(std::chrono::seconds(2));
-        kb = ResidentKb(pid);
+        idle = ResidentKb(pid, "VmRSS:");
+        peak = ResidentKb(pid, "VmHWM:");
         kill(pid, SIGTERM);
         waitpid(pid, nullptr, 0);
     }
-    state.counters["RSS_MB"] = static_cast<double>(kb) / 1024.0;
-    state.SetLabel(state.range(0) ? "3000 buttons" : "empty configuration");
+    state.counters["RSS_MB"] = static_cast<double>(idle) / 1024.0;
+    state.counters["PeakRSS_MB"] = static_cast<double>(peak) / 1024.0;
+    state.SetLabel(full ? "3000 buttons" : "empty configuration");
 }
+void BM_IdleResidentMemory(benchmark::State& state) {
+    MeasureMemory(state, false);
+}
+void BM_BareIdleResidentMemory(benchmark::State& state) {
+    MeasureMemory(state, true);
+}
+BENCHMARK(BM_BareIdleResidentMemory)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(BM_IdleResidentMemory)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Keeps each run's time and counters for the comparisons.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    std::map<std::string, double> seconds;
+    std::map<std::string, benchmark::UserCounters> counters;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.iterations > 0 && run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                seconds[run.benchmark_name()] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
+                counters[run.benchmark_name()] = run.counters;
+            }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const char* arg : {"/0", "/1"}) {
+        const std::string which = arg[1] == '0' ? "empty" : "3000 buttons";
+        const auto time =
+            reporter.seconds.find(std::string("BM_StartToFirstPaint") + arg + "/real_time");
+        const auto bare =
+            reporter.seconds.find(std::string("BM_BareStartToFirstPaint") + arg + "/real_time");
+        if (time != reporter.seconds.end() && bare != reporter.seconds.end() && bare->second > 0)
+            std::printf("start to first paint, %s: %.2f x bare Qt\n", which.c_str(),
+                        time->second / bare->second);
+        const auto mem =
+            reporter.counters.find(std::string("BM_IdleResidentMemory") + arg + "/iterations:1");
+        const auto bareMem = reporter.counters.find(std::string("BM_BareIdleResidentMemory") + arg +
+                                                    "/iterations:1");
+        if (mem != reporter.counters.end() && bareMem != reporter.counters.end())
+            std::printf("memory, %s: peak %+.1f MiB, idle %+.1f MiB beside bare Qt\n",
+                        which.c_str(),
+                        mem->second["PeakRSS_MB"].value - bareMem->second["PeakRSS_MB"].value,
+                        mem->second["RSS_MB"].value - bareMem->second["RSS_MB"].value);
+    }
+    return 0;
+}

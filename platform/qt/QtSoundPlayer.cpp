@@ -1,49 +1,66 @@
 #include "platform/qt/QtSoundPlayer.h"
 
-#include <QEventLoop>
+#include <cstdio>
+
+#include <QCoreApplication>
 #include <QFile>
-#include <QTimer>
-#include <QUrl>
+#include <QFileInfo>
+#include <QLibrary>
 
 #include "platform/posix/WavInfo.h"
+#include "platform/qt/SoundEffects.h"
 
-QtSoundPlayer::QtSoundPlayer() = default;
+namespace {
 
-QtSoundPlayer::~QtSoundPlayer() = default;
+QString ModulePath(const std::string& given) {
+    if (!given.empty())
+        return QFile::decodeName(given.c_str());
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/dorvane-sound.so");
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QStringLiteral(DV_SOUND_MODULE);
+}
+
+} // namespace
+
+QtSoundPlayer::QtSoundPlayer(std::string module) : module_(std::move(module)) {}
+
+// The effects object is the module's code: it goes before the module does.
+QtSoundPlayer::~QtSoundPlayer() {
+    effects_.reset();
+}
+
+SoundEffects* QtSoundPlayer::Effects() {
+    if (effects_ || failed_)
+        return effects_.get();
+    library_ = std::make_unique<QLibrary>(ModulePath(module_));
+    const auto create =
+        reinterpret_cast<DvCreateSoundEffectsFn>(library_->resolve("DvCreateSoundEffects"));
+    if (create)
+        effects_.reset(create());
+    if (!effects_) {
+        // Told once; the program goes on without sound.
+        failed_ = true;
+        std::fprintf(stderr, "dorvane: cannot load the sound module: %s\n",
+                     qPrintable(library_->errorString()));
+    }
+    return effects_.get();
+}
 
 bool QtSoundPlayer::Play(const std::string& file, bool synchronous) {
     const std::optional<std::int64_t> length = WavDurationMs(file);
     if (!length)
         return false;
-    // A new effect per sound: changing the source of a playing effect is not
-    // reliable, and the previous sound is cut off either way.
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(QFile::decodeName(file.c_str())));
-    effect_->play();
-    if (!synchronous)
-        return true;
-
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QSoundEffect* effect = effect_.get();
-    bool started = false;
-    QObject::connect(effect, &QSoundEffect::playingChanged, &loop, [&] {
-        started = started || effect->isPlaying();
-        if (started && !effect->isPlaying())
-            loop.quit();
-    });
-    QObject::connect(effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect->status() == QSoundEffect::Error)
-            loop.quit();
-    });
-    limit.start(static_cast<int>(std::min<std::int64_t>(*length, 24 * 60 * 60 * 1000)));
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    SoundEffects* effects = Effects();
+    if (!effects)
+        return false;
+    effects->Play(file, *length, synchronous);
     return true;
 }
 
 void QtSoundPlayer::Stop() {
-    if (effect_)
-        effect_->stop();
+    // Nothing can be playing before the first play loaded the module.
+    if (effects_)
+        effects_->Stop();
 }

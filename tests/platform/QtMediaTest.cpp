@@ -119,4 +119,24 @@ TEST(QtSoundPlayerTest, SynchronousPlayEndsWithinTheSoundsLengthEvenWithoutAudio
     EXPECT_FALSE(player.Play(dir.File("missing.wav"), false));
 }
 
+TEST(QtSoundPlayerTest, LoadsTheSoundModuleOnlyWhenSomethingPlays) {
+    TempDir dir;
+    QtSoundPlayer player;
+    player.Stop(); // nothing to stop yet, and nothing loaded for it
+    EXPECT_FALSE(player.Play(dir.File("missing.wav"), false));
+    EXPECT_FALSE(player.Loaded());
+    EXPECT_TRUE(player.Play(dir.Write("short.wav", Wave(160)), false));
+    EXPECT_TRUE(player.Loaded());
+}
+
+TEST(QtSoundPlayerTest, WithoutItsModuleEveryPlayFailsCleanly) {
+    TempDir dir;
+    QtSoundPlayer player(dir.File("no-such-module.so"));
+    const std::string sound = dir.Write("short.wav", Wave(160));
+    EXPECT_FALSE(player.Play(sound, true));
+    EXPECT_FALSE(player.Play(sound, false));
+    EXPECT_FALSE(player.Loaded());
+    player.Stop();
+}
+
 } // namespace
