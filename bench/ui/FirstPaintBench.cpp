@@ -77,7 +77,9 @@ pid_t Start(const ProgramFolder& folder, bool exitAfterPaint, int bareButtons = 
     for (std::string& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-    std::string program = bare ? DV_BARE_PROGRAM : DV_PROGRAM;
+    // DORVANE_BENCH_PROGRAM measures another build of the program (an older one, say).
+    const char* other = std::getenv("DORVANE_BENCH_PROGRAM");
+    std::string program = bare ? DV_BARE_PROGRAM : other && *other ? other : DV_PROGRAM;
     std::string count = std::to_string(bareButtons);
     std::vector<char*> argv = {program.data()};
     if (bare)
@@ -164,14 +166,19 @@ BENCHMARK(BM_IdleResidentMemory)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark:
 // Keeps each run's time and counters for the comparisons.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
-    std::map<std::string, double> seconds;
+    std::map<std::string, double> seconds; // in one unit per benchmark, for ratios only
     std::map<std::string, benchmark::UserCounters> counters;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            if (run.iterations > 0 && run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                seconds[run.benchmark_name()] =
+            // The median of repetitions where there are any, else the one run.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                seconds[run.run_name.str()] = run.GetAdjustedRealTime() / 1e3;
+                counters[run.run_name.str()] = run.counters;
+            } else if (run.iterations > 0 && run.run_type == Run::RT_Iteration &&
+                       !run.error_occurred && !seconds.count(run.run_name.str())) {
+                seconds[run.run_name.str()] =
                     run.real_accumulated_time / static_cast<double>(run.iterations);
-                counters[run.benchmark_name()] = run.counters;
+                counters[run.run_name.str()] = run.counters;
             }
         ConsoleReporter::ReportRuns(runs);
     }

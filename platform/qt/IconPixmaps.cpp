@@ -57,8 +57,17 @@ QIcon FromFile(const std::string& file, int index) {
     return {};
 }
 
+QMimeType DocumentMimeType(const std::string& path) {
+    const QMimeDatabase database;
+    const QString file = QFile::decodeName(path.c_str());
+    const QList<QMimeType> byName = database.mimeTypesForFileName(file);
+    if (byName.size() == 1)
+        return byName.front();
+    return database.mimeTypeForFile(file);
+}
+
 QIcon ForDocument(const std::string& path, const QIcon& fallback) {
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(QFile::decodeName(path.c_str()));
+    const QMimeType type = DocumentMimeType(path);
     if (!type.isValid())
         return fallback;
     return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(), fallback));

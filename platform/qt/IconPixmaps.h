@@ -3,6 +3,7 @@
 #include <string>
 
 #include <QIcon>
+#include <QMimeType>
 
 // Turns the icons the core names into pixels.
 namespace IconPixmaps {
@@ -10,6 +11,10 @@ namespace IconPixmaps {
 // Icon `index` of an .ico, PE, .png, .svg or .xpm file, with every size the
 // file holds; a null icon when there is none.
 QIcon FromFile(const std::string& file, int index);
+
+// A document's MIME type. The name decides when its extension names one type,
+// so a load does not touch each file again; only other names are read.
+QMimeType DocumentMimeType(const std::string& path);
 
 // The desktop theme's icon for a document's MIME type, or `fallback`.
 QIcon ForDocument(const std::string& path, const QIcon& fallback);

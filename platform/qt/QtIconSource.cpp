@@ -1,14 +1,22 @@
 #include "platform/qt/QtIconSource.h"
 
-#include <QFile>
 #include <QIcon>
-#include <QMimeDatabase>
+#include <QMimeType>
+
+#include "platform/qt/IconPixmaps.h"
 
 bool QtIconSource::HasDocumentIcon(const std::string& path) const {
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(QFile::decodeName(path.c_str()));
+    const QMimeType type = IconPixmaps::DocumentMimeType(path);
+    if (!type.isValid())
+        return false;
     // A known document type is drawn as a document even where the desktop has
     // no icon theme (the program's own page picture stands in); only files of
     // no known type fall back to the default picture.
-    return type.isValid() && (!type.isDefault() || QIcon::hasThemeIcon(type.iconName()) ||
-                              QIcon::hasThemeIcon(type.genericIconName()));
+    if (!type.isDefault())
+        return true;
+    // A load may ask for thousands of such files; the theme's answer is kept.
+    if (!defaultThemed_)
+        defaultThemed_ =
+            QIcon::hasThemeIcon(type.iconName()) || QIcon::hasThemeIcon(type.genericIconName());
+    return *defaultThemed_;
 }
