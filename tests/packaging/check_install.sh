@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cmake --install "$build" --prefix "$stage/usr" >/dev/null || { echo "install failed"; exit 1; }
 usr=$stage/usr
 
-for f in bin/dorvane bin/dorvane-cfg libexec/dorvane/dorvane \
+for f in bin/dorvane bin/dorvane-cfg libexec/dorvane/dorvane libexec/dorvane/dorvane-sound.so \
     share/applications/dorvane.desktop share/metainfo/org.ombrell.Dorvane.metainfo.xml \
     share/icons/hicolor/scalable/apps/dorvane.svg share/icons/hicolor/48x48/apps/dorvane.png \
     share/icons/hicolor/256x256/apps/dorvane.png share/man/man1/dorvane.1.gz \

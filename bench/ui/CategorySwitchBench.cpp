@@ -1,0 +1,183 @@
+// Page Down through a full configuration (30 categories of 100 buttons, each
+// with an icon of its own), from the key to the repainted grid, beside a bare
+// Qt grid of 100 icon buttons whose icons and texts change to the next set.
+// Runs in one process on Qt's offscreen platform (or DISPLAY where set).
+// Prints the ratio after the runs.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QIcon>
+#include <QImage>
+#include <QTest>
+#include <QToolButton>
+
+#include "config/LoadConfiguration.h"
+#include "model/Model.h"
+#include "platform/qt/QtIconSource.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/TestPlatform.h"
+#include "ui/qt/DorvaneView.h"
+#include "ui/qt/MainFrame.h"
+
+namespace {
+
+constexpr int kCategories = 30;
+constexpr int kButtons = 100;
+
+// The configuration and its icon files, made once.
+struct Files {
+    TempDir dir;
+    std::vector<std::string> icons; // category * kButtons + slot
+    Files() {
+        std::string text = "DORVANE CONFIGURATION FILE v10.0\r\n01/01/2024  00:00:00\r\n"
+                           "SETTINGS\r\nAutoHide 0\r\nBUTTONS\r\n";
+        for (int c = 0; c < kCategories; ++c) {
+            text += "CATEGORY Category " + std::to_string(c + 1) + "\r\n";
+            for (int s = 0; s < kButtons; ++s) {
+                const std::string name = std::to_string(c) + "-" + std::to_string(s);
+                QImage image(32, 32, QImage::Format_ARGB32);
+                image.fill(QColor::fromHsv((c * 12 + s * 3) % 360, 200, 200));
+                const std::string icon = dir.File("icon " + name + ".png");
+                image.save(QString::fromStdString(icon), "PNG");
+                icons.push_back(icon);
+                const std::string target = dir.Write("apps/tool " + name + ".txt", "x");
+                text += "BUTTON " + std::to_string(s + 1) + " " + target + "\r\nTEXT Tool\\n" +
+                        std::to_string(s + 1) + "\r\nICON 0 " + icon + "\r\nend\r\n";
+            }
+        }
+        dir.Write("Buttons.cfg", text);
+    }
+};
+
+Files& TheFiles() {
+    static Files files;
+    return files;
+}
+
+// Counts paints of one widget.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Processes events until `counter` saw a paint; false when none came within
+// seconds (the key did nothing).
+bool UntilPainted(PaintCounter& counter) {
+    const int before = counter.paints;
+    QElapsedTimer waited;
+    waited.start();
+    while (counter.paints == before) {
+        if (waited.elapsed() > 5000)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+void BM_PageDown(benchmark::State& state) {
+    Files& files = TheFiles();
+    TestPlatform tp;
+    QtIconSource icons;
+    Platform platform{tp.fs, tp.profile,   tp.clock, tp.prompter,
+                      icons, tp.shortcuts, tp.sound, tp.shell};
+    CModel model(platform);
+    model.programFolder = files.dir.Path();
+    model.configName = "Buttons";
+    CMainFrame frame(model);
+    frame.Start(StartupState{});
+    frame.show();
+    frame.activateWindow();
+    QApplication::processEvents();
+    QWidget* view = frame.View();
+    PaintCounter counter;
+    view->installEventFilter(&counter);
+    for (auto _ : state) {
+        QTest::keyClick(&frame, Qt::Key_PageDown);
+        if (!UntilPainted(counter)) {
+            state.SkipWithError("Page Down did not repaint the grid");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_PageDown)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_BareGridIconsChange(benchmark::State& state) {
+    Files& files = TheFiles();
+    std::vector<QIcon> icons;
+    for (const std::string& file : files.icons)
+        icons.emplace_back(QString::fromStdString(file));
+    QWidget window;
+    auto* layout = new QGridLayout(&window);
+    layout->setSpacing(0);
+    std::vector<QToolButton*> buttons;
+    for (int i = 0; i < kButtons; ++i) {
+        auto* button = new QToolButton;
+        button->setIconSize(QSize(32, 32));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setFixedSize(64, 64);
+        layout->addWidget(button, i / 10, i % 10);
+        buttons.push_back(button);
+    }
+    window.show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    int category = 0;
+    for (auto _ : state) {
+        category = (category + 1) % kCategories;
+        for (int i = 0; i < kButtons; ++i) {
+            buttons[static_cast<size_t>(i)]->setIcon(
+                icons[static_cast<size_t>(category * kButtons + i)]);
+            buttons[static_cast<size_t>(i)]->setText(
+                QStringLiteral("Tool\n%1").arg(category * kButtons + i));
+        }
+        if (!UntilPainted(counter)) {
+            state.SkipWithError("the grid did not repaint");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_BareGridIconsChange)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.iterations > 0 && run.run_type == Run::RT_Iteration && !run.error_occurred)
+                seconds[run.run_name.function_name] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto a = reporter.seconds.find("BM_PageDown");
+    const auto b = reporter.seconds.find("BM_BareGridIconsChange");
+    if (a != reporter.seconds.end() && b != reporter.seconds.end() && b->second > 0)
+        std::printf("Page Down to repainted grid: %.2f x bare Qt grid\n", a->second / b->second);
+    return 0;
+}
