@@ -33,6 +33,10 @@ int SettingsProfile::GetInt(const std::string& key, int fallback) const {
 }
 
 void SettingsProfile::SetString(const std::string& key, const std::string& value) {
+    // Every start stores the same values again; each write syncs the file to
+    // disk, so an unchanged value is not written.
+    if (settings_.contains(GroupKey(key)) && GetString(key, {}) == value)
+        return;
     // A program folder whose name is not UTF-8 is kept as bytes; QString
     // would replace the odd bytes and the folder would be lost.
     if (IsUtf8(value))
@@ -43,6 +47,8 @@ void SettingsProfile::SetString(const std::string& key, const std::string& value
 }
 
 void SettingsProfile::SetInt(const std::string& key, int value) {
+    if (GetInt(key, value == 0 ? 1 : 0) == value)
+        return;
     settings_.setValue(GroupKey(key), value);
     settings_.sync();
 }

@@ -13,6 +13,8 @@ class SettingsProfile : public Profile {
     int GetInt(const std::string& key, int fallback) const override;
     void SetString(const std::string& key, const std::string& value) override;
     void SetInt(const std::string& key, int value) override;
+    // The file the values live in.
+    std::string FileName() const { return settings_.fileName().toStdString(); }
 
   private:
     mutable QSettings settings_;
