@@ -285,17 +285,12 @@ void COrganizeFavorites::DropFile(const std::string& path) {
 }
 
 bool COrganizeFavorites::Save() {
+    // The writer tells the user of a failure, with the system's reason.
     const bool saved = WriteConfiguration(model_);
     // The tree changed live: the menus show it whatever became of the file.
     model_.View().RebuildFavoritesMenu();
-    if (!saved) {
-        model_.Message(
-            Format("Your changes could not be saved to the configuration \"%s\".\r\n\r\n"
-                   "Free some disk space or fix the folder's permissions, and save again.",
-                   model_.configName.c_str()),
-            "Save Failed", MsgIcon::Exclamation);
+    if (!saved)
         return false;
-    }
     changed_ = false;
     return true;
 }
