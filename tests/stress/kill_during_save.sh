@@ -5,8 +5,8 @@
 # temporary files the killed saves left.
 # Usage: kill_during_save.sh DORVANE-CFG DORVANE [ROUNDS]
 set -euo pipefail
-cfg=$1
-program=$2
+cfg=$(readlink -f "$1")
+program=$(readlink -f "$2")
 rounds=${3:-200}
 
 work=$(mktemp -d)
