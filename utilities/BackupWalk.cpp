@@ -194,24 +194,23 @@ bool CBackupWalk::EnsureFolder(const fs::path& folder, std::string& reason) {
     return true;
 }
 
-bool CBackupWalk::CopyFolder(const std::string& dest) {
-    const fs::path path(dest);
+bool CBackupWalk::FolderReady(const fs::path& folder, const fs::path& src) {
     std::string reason;
-    if (!EnsureFolder(path, reason)) {
-        Fail(source_, reason);
-        return false;
-    }
-    return true;
+    if (EnsureFolder(folder, reason))
+        return true;
+    Fail(src, reason);
+    return false;
+}
+
+bool CBackupWalk::CopyFolder(const std::string& dest) {
+    return FolderReady(fs::path(dest), source_);
 }
 
 bool CBackupWalk::CopyFile(const fs::path& src, const std::string& dest) {
     const fs::path target(dest);
     const fs::path folder = target.parent_path();
-    std::string reason;
-    if (!EnsureFolder(folder, reason)) {
-        Fail(src, reason);
+    if (!FolderReady(folder, src))
         return false;
-    }
     std::error_code ec;
     fs::path temporary;
     // A name of our own beside the destination: the old copy stays whole until
@@ -248,11 +247,8 @@ bool CBackupWalk::CopyFile(const fs::path& src, const std::string& dest) {
 bool CBackupWalk::CopyLink(const fs::path& src, const std::string& dest) {
     const fs::path target(dest);
     const fs::path folder = target.parent_path();
-    std::string reason;
-    if (!EnsureFolder(folder, reason)) {
-        Fail(src, reason);
+    if (!FolderReady(folder, src))
         return false;
-    }
     std::error_code ec;
     const fs::path pointsTo = fs::read_symlink(src, ec);
     if (ec) {

@@ -60,6 +60,8 @@ class CBackupWalk {
     // level that exists as anything but a real folder (a link would lead the
     // copy outside the root).
     bool EnsureFolder(const std::filesystem::path& folder, std::string& reason);
+    // EnsureFolder, with a failure recorded against `src`.
+    bool FolderReady(const std::filesystem::path& folder, const std::filesystem::path& src);
     void EnterFolder(const std::filesystem::path& folder);
     bool IsRootFolder(const std::filesystem::path& folder) const;
     void Fail(const std::filesystem::path& src, const std::string& reason);
