@@ -7,6 +7,7 @@
 #include "config/ConfigText.h"
 #include "model/Model.h"
 #include "model/Text.h"
+#include "model/Utf8Case.h"
 #include "schedule/Schedule.h"
 #include "schedule/ScheduleRecord.h"
 #include "utilities/DownloadData.h"
@@ -436,16 +437,17 @@ void CButtonDef::MakeDefaultText() {
 
     if (base.empty())
         return;
-    if (base.size() <= 9) {
+    // The limits count characters: "Übersicht" is nine letters in ten bytes.
+    if (CharCount(base) <= 9) {
         text_ = Capitalize(base);
         return;
     }
     const size_t space = base.find(' ');
-    if (space == std::string::npos || space == 0 || space > 9)
+    if (space == std::string::npos || space == 0 || CharCount(base.substr(0, space)) > 9)
         return;
     text_ = Capitalize(base.substr(0, space));
     const std::string rest = Trim(std::string_view(base).substr(space + 1));
-    if (!rest.empty() && rest.size() <= 9)
+    if (!rest.empty() && CharCount(rest) <= 9)
         text_ += "\\n" + Capitalize(rest);
 }
 

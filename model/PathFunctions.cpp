@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/Text.h"
+#include "model/Utf8Case.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -118,12 +119,12 @@ std::string LastPathComponent(const std::string& path) {
 }
 
 std::string Capitalize(const std::string& s) {
-    std::string out = Trim(s);
-    if (out.size() > 1) {
-        out = ToLower(out);
-        out[0] = AsciiUpper(out[0]);
-    }
-    return out;
+    const std::string trimmed = Trim(s);
+    if (CharCount(trimmed) <= 1)
+        return trimmed;
+    const std::string_view text(trimmed);
+    const size_t first = CharsToBytes(text, 1);
+    return Utf8Upper(text.substr(0, first)) + Utf8Lower(text.substr(first));
 }
 
 bool StringInList(const std::string& s, const std::string& a, const std::string& b,

@@ -121,6 +121,10 @@ TEST_F(ButtonDef, DefaultTextFromNameOrFolder) {
         {"Extraordinary app", "keep"},         // first word too long
         {"Programfile", "keep"},               // ten or more, no space
         {"", "Prog"},                          // the name derived from the file
+        {"écran", "Écran"},
+        {"Übersicht", "Übersicht"}, // nine letters in ten bytes
+        {"Élément Übersicht", "Élément\\nÜbersicht"},
+        {"Übersichten", "keep"}, // ten letters, no space
     };
     for (const auto& c : cases) {
         CButtonDef b = Make(c.name, program);
