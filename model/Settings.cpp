@@ -4,16 +4,24 @@
 
 namespace {
 
-SettingDef IntRow(const char* key, int CSettings::*field, int def) {
+// The member initialisers of CSettings are the defaults; the table reads them
+// from a default-made object so that they are written down once.
+const CSettings& Defaults() {
+    static const CSettings defaults;
+    return defaults;
+}
+
+SettingDef IntRow(const char* key, int CSettings::*field) {
+    const int def = Defaults().*field;
     return {key, SettingType::Int, def, false, 0, 0, def, field, nullptr, nullptr};
 }
 
-SettingDef RangedRow(const char* key, int CSettings::*field, int def, int lo, int hi, int reset) {
-    return {key, SettingType::Int, def, true, lo, hi, reset, field, nullptr, nullptr};
+SettingDef RangedRow(const char* key, int CSettings::*field, int lo, int hi, int reset) {
+    return {key, SettingType::Int, Defaults().*field, true, lo, hi, reset, field, nullptr, nullptr};
 }
 
-SettingDef BoolRow(const char* key, bool CSettings::*field, bool def) {
-    const int v = def ? 1 : 0;
+SettingDef BoolRow(const char* key, bool CSettings::*field) {
+    const int v = Defaults().*field ? 1 : 0;
     return {key, SettingType::Bool, v, false, 0, 1, v, nullptr, field, nullptr};
 }
 
@@ -24,51 +32,51 @@ SettingDef StringRow(const char* key, std::string CSettings::*field) {
 std::vector<SettingDef> BuildTable() {
     using S = CSettings;
     return {
-        IntRow("ActiveOptionsPropPage", &S::ActiveOptionsPropPage, 0),
+        IntRow("ActiveOptionsPropPage", &S::ActiveOptionsPropPage),
         StringRow("CategoryOnEntry", &S::CategoryOnEntry),
-        RangedRow("CatNameFormat", &S::CatNameFormat, 4, 1, 6, 4),
-        BoolRow("ShowConfigName", &S::ShowConfigName, true),
-        BoolRow("ShowCategoryName", &S::ShowCategoryName, true),
-        IntRow("TextOnButtons", &S::TextOnButtons, 2),
-        RangedRow("ButtonWidth", &S::ButtonWidth, 54, 32, 100, 42),
-        RangedRow("ButtonHeight", &S::ButtonHeight, 64, 32, 100, 42),
-        RangedRow("ButtonSpacing", &S::ButtonSpacing, 1, 1, 20, 1),
-        BoolRow("DisplayPopupText", &S::DisplayPopupText, true),
-        BoolRow("MenuVisible", &S::MenuVisible, true),
-        BoolRow("ShortMenuCaptions", &S::ShortMenuCaptions, false),
-        BoolRow("MenuColorBitmaps", &S::MenuColorBitmaps, true),
-        BoolRow("MenuShowPushpin", &S::MenuShowPushpin, true),
-        BoolRow("MenuShowLock", &S::MenuShowLock, true),
-        BoolRow("MenuShowHome", &S::MenuShowHome, true),
-        BoolRow("MenuShowADrive", &S::MenuShowADrive, true),
-        BoolRow("MenuShowScreenSaver", &S::MenuShowScreenSaver, true),
-        BoolRow("MenuShowCategoryUpDown", &S::MenuShowCategoryUpDown, true),
-        RangedRow("NRowsConstant", &S::NRowsConstant, 0, 0, 30, 0),
-        RangedRow("NColsConstant", &S::NColsConstant, 0, 0, 30, 0),
-        RangedRow("LayoutRowType", &S::LayoutRowType, 1, 1, 3, 1),
-        RangedRow("LayoutColType", &S::LayoutColType, 3, 1, 3, 1),
-        RangedRow("SpecialWindowLayout", &S::SpecialWindowLayout, 1, 0, 4, 1),
-        BoolRow("CenterWindowHorizontally", &S::CenterWindowHorizontally, false),
-        BoolRow("CenterWindowVertically", &S::CenterWindowVertically, false),
-        BoolRow("WindowWidthToScreen", &S::WindowWidthToScreen, true),
-        BoolRow("WindowHeightToScreen", &S::WindowHeightToScreen, false),
-        IntRow("FrameX", &S::FrameX, 0),
-        IntRow("FrameY", &S::FrameY, 0),
-        IntRow("FrameW", &S::FrameW, 0),
-        IntRow("FrameH", &S::FrameH, 0),
-        BoolRow("AutoHide", &S::AutoHide, true),
-        BoolRow("AutoHideShowCaptionBar", &S::AutoHideShowCaptionBar, false),
-        BoolRow("InvisibleOnAutoHide", &S::InvisibleOnAutoHide, false),
-        BoolRow("TopMost", &S::TopMost, false),
-        BoolRow("LockWindowPosition", &S::LockWindowPosition, true),
-        BoolRow("EnableScheduledLaunches", &S::EnableScheduledLaunches, true),
-        BoolRow("Sound", &S::Sound, true),
-        BoolRow("PlayChimes", &S::PlayChimes, false),
-        RangedRow("ShowTimeWeekday", &S::ShowTimeWeekday, 1, 0, 3, 1),
-        RangedRow("ShowTimeDate", &S::ShowTimeDate, 1, 0, 6, 1),
-        RangedRow("ShowTimeTime", &S::ShowTimeTime, 1, 0, 3, 1),
+        RangedRow("CatNameFormat", &S::CatNameFormat, 1, 6, 4),
+        BoolRow("ShowConfigName", &S::ShowConfigName),
+        BoolRow("ShowCategoryName", &S::ShowCategoryName),
+        IntRow("TextOnButtons", &S::TextOnButtons),
+        RangedRow("ButtonWidth", &S::ButtonWidth, 32, 100, 42),
+        RangedRow("ButtonHeight", &S::ButtonHeight, 32, 100, 42),
+        RangedRow("ButtonSpacing", &S::ButtonSpacing, 1, 20, 1),
+        BoolRow("DisplayPopupText", &S::DisplayPopupText),
+        BoolRow("MenuVisible", &S::MenuVisible),
+        BoolRow("ShortMenuCaptions", &S::ShortMenuCaptions),
+        BoolRow("MenuColorBitmaps", &S::MenuColorBitmaps),
+        BoolRow("MenuShowPushpin", &S::MenuShowPushpin),
+        BoolRow("MenuShowLock", &S::MenuShowLock),
+        BoolRow("MenuShowHome", &S::MenuShowHome),
+        BoolRow("MenuShowADrive", &S::MenuShowADrive),
+        BoolRow("MenuShowScreenSaver", &S::MenuShowScreenSaver),
+        BoolRow("MenuShowCategoryUpDown", &S::MenuShowCategoryUpDown),
+        RangedRow("NRowsConstant", &S::NRowsConstant, 0, 30, 0),
+        RangedRow("NColsConstant", &S::NColsConstant, 0, 30, 0),
+        RangedRow("LayoutRowType", &S::LayoutRowType, 1, 3, 1),
+        RangedRow("LayoutColType", &S::LayoutColType, 1, 3, 1),
+        RangedRow("SpecialWindowLayout", &S::SpecialWindowLayout, 0, 4, 1),
+        BoolRow("CenterWindowHorizontally", &S::CenterWindowHorizontally),
+        BoolRow("CenterWindowVertically", &S::CenterWindowVertically),
+        BoolRow("WindowWidthToScreen", &S::WindowWidthToScreen),
+        BoolRow("WindowHeightToScreen", &S::WindowHeightToScreen),
+        IntRow("FrameX", &S::FrameX),
+        IntRow("FrameY", &S::FrameY),
+        IntRow("FrameW", &S::FrameW),
+        IntRow("FrameH", &S::FrameH),
+        BoolRow("AutoHide", &S::AutoHide),
+        BoolRow("AutoHideShowCaptionBar", &S::AutoHideShowCaptionBar),
+        BoolRow("InvisibleOnAutoHide", &S::InvisibleOnAutoHide),
+        BoolRow("TopMost", &S::TopMost),
+        BoolRow("LockWindowPosition", &S::LockWindowPosition),
+        BoolRow("EnableScheduledLaunches", &S::EnableScheduledLaunches),
+        BoolRow("Sound", &S::Sound),
+        BoolRow("PlayChimes", &S::PlayChimes),
+        RangedRow("ShowTimeWeekday", &S::ShowTimeWeekday, 0, 3, 1),
+        RangedRow("ShowTimeDate", &S::ShowTimeDate, 0, 6, 1),
+        RangedRow("ShowTimeTime", &S::ShowTimeTime, 0, 3, 1),
         StringRow("FileBackupRootDir", &S::FileBackupRootDir),
-        BoolRow("FileBackupEnabled", &S::FileBackupEnabled, false),
+        BoolRow("FileBackupEnabled", &S::FileBackupEnabled),
     };
 }
 
@@ -87,19 +95,7 @@ const SettingDef* FindSetting(const std::string& key) {
 }
 
 void ResetSettingValues(CSettings& settings) {
-    for (const SettingDef& row : SettingsTable()) {
-        switch (row.type) {
-        case SettingType::Int:
-            settings.*row.intField = row.defaultValue;
-            break;
-        case SettingType::Bool:
-            settings.*row.boolField = row.defaultValue != 0;
-            break;
-        case SettingType::String:
-            (settings.*row.stringField).clear();
-            break;
-        }
-    }
+    settings = Defaults();
 }
 
 bool ApplySettingLine(CSettings& settings, const std::string& key, const std::string& rest) {

@@ -3,6 +3,9 @@
 #include "model/Text.h"
 #include "tests/support/TestPlatform.h"
 
+#include <iterator>
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,6 +94,119 @@ TEST(Settings, ResetRestoresDefaultsAndTheFirstCategory) {
     EXPECT_EQ(model.settings.ButtonWidth, 54);
     EXPECT_TRUE(model.settings.CategoryOnEntry.empty());
     EXPECT_EQ(model.CurrentCategoryIndex(), 0);
+}
+
+// The whole table as the configuration format fixes it: order, type, default,
+// accepted range and the value an out-of-range read takes.
+TEST(Settings, TableHoldsEveryKeyInWritingOrder) {
+    constexpr auto I = SettingType::Int;
+    constexpr auto B = SettingType::Bool;
+    constexpr auto T = SettingType::String;
+    constexpr int kNone = -1;
+    const struct {
+        const char* key;
+        SettingType type;
+        int def, lo, hi, reset; // lo == kNone: no range
+    } expected[] = {
+        {"ActiveOptionsPropPage", I, 0, kNone, 0, 0},
+        {"CategoryOnEntry", T, 0, kNone, 0, 0},
+        {"CatNameFormat", I, 4, 1, 6, 4},
+        {"ShowConfigName", B, 1, kNone, 0, 1},
+        {"ShowCategoryName", B, 1, kNone, 0, 1},
+        {"TextOnButtons", I, 2, kNone, 0, 2},
+        {"ButtonWidth", I, 54, 32, 100, 42},
+        {"ButtonHeight", I, 64, 32, 100, 42},
+        {"ButtonSpacing", I, 1, 1, 20, 1},
+        {"DisplayPopupText", B, 1, kNone, 0, 1},
+        {"MenuVisible", B, 1, kNone, 0, 1},
+        {"ShortMenuCaptions", B, 0, kNone, 0, 0},
+        {"MenuColorBitmaps", B, 1, kNone, 0, 1},
+        {"MenuShowPushpin", B, 1, kNone, 0, 1},
+        {"MenuShowLock", B, 1, kNone, 0, 1},
+        {"MenuShowHome", B, 1, kNone, 0, 1},
+        {"MenuShowADrive", B, 1, kNone, 0, 1},
+        {"MenuShowScreenSaver", B, 1, kNone, 0, 1},
+        {"MenuShowCategoryUpDown", B, 1, kNone, 0, 1},
+        {"NRowsConstant", I, 0, 0, 30, 0},
+        {"NColsConstant", I, 0, 0, 30, 0},
+        {"LayoutRowType", I, 1, 1, 3, 1},
+        {"LayoutColType", I, 3, 1, 3, 1},
+        {"SpecialWindowLayout", I, 1, 0, 4, 1},
+        {"CenterWindowHorizontally", B, 0, kNone, 0, 0},
+        {"CenterWindowVertically", B, 0, kNone, 0, 0},
+        {"WindowWidthToScreen", B, 1, kNone, 0, 1},
+        {"WindowHeightToScreen", B, 0, kNone, 0, 0},
+        {"FrameX", I, 0, kNone, 0, 0},
+        {"FrameY", I, 0, kNone, 0, 0},
+        {"FrameW", I, 0, kNone, 0, 0},
+        {"FrameH", I, 0, kNone, 0, 0},
+        {"AutoHide", B, 1, kNone, 0, 1},
+        {"AutoHideShowCaptionBar", B, 0, kNone, 0, 0},
+        {"InvisibleOnAutoHide", B, 0, kNone, 0, 0},
+        {"TopMost", B, 0, kNone, 0, 0},
+        {"LockWindowPosition", B, 1, kNone, 0, 1},
+        {"EnableScheduledLaunches", B, 1, kNone, 0, 1},
+        {"Sound", B, 1, kNone, 0, 1},
+        {"PlayChimes", B, 0, kNone, 0, 0},
+        {"ShowTimeWeekday", I, 1, 0, 3, 1},
+        {"ShowTimeDate", I, 1, 0, 6, 1},
+        {"ShowTimeTime", I, 1, 0, 3, 1},
+        {"FileBackupRootDir", T, 0, kNone, 0, 0},
+        {"FileBackupEnabled", B, 0, kNone, 0, 0},
+    };
+    const auto& table = SettingsTable();
+    ASSERT_EQ(table.size(), std::size(expected));
+    const CSettings defaults;
+    for (size_t i = 0; i < table.size(); ++i) {
+        const SettingDef& row = table[i];
+        const auto& want = expected[i];
+        SCOPED_TRACE(want.key);
+        EXPECT_STREQ(row.key, want.key);
+        ASSERT_EQ(row.type, want.type);
+        EXPECT_EQ(row.defaultValue, want.def);
+        EXPECT_EQ(row.ranged, want.lo != kNone);
+        if (row.ranged) {
+            EXPECT_EQ(row.minValue, want.lo);
+            EXPECT_EQ(row.maxValue, want.hi);
+        }
+        EXPECT_EQ(row.resetValue, want.reset);
+        // The row's default is what a fresh settings object holds.
+        if (row.type == I)
+            EXPECT_EQ(defaults.*row.intField, want.def);
+        else if (row.type == B)
+            EXPECT_EQ(defaults.*row.boolField, want.def == 1);
+        else
+            EXPECT_TRUE((defaults.*row.stringField).empty());
+        // Reading a value outside the range gives the reset value; one inside is kept.
+        if (row.ranged) {
+            CSettings s;
+            ApplySettingLine(s, row.key, std::to_string(want.hi + 1));
+            EXPECT_EQ(s.*row.intField, want.reset);
+            ApplySettingLine(s, row.key, std::to_string(want.lo - 1));
+            EXPECT_EQ(s.*row.intField, want.reset);
+            ApplySettingLine(s, row.key, std::to_string(want.hi));
+            EXPECT_EQ(s.*row.intField, want.hi);
+        }
+    }
+}
+
+TEST(Settings, ResetGivesEveryKeyItsDefault) {
+    CSettings s;
+    for (const SettingDef& row : SettingsTable()) {
+        if (row.type == SettingType::Int)
+            s.*row.intField = 77;
+        else if (row.type == SettingType::Bool)
+            s.*row.boolField = row.defaultValue == 0;
+        else
+            s.*row.stringField = "changed";
+    }
+    ResetSettingValues(s);
+    EXPECT_EQ(SettingLines(s), SettingLines(CSettings{}));
+    for (const SettingDef& row : SettingsTable()) {
+        if (row.type == SettingType::Int) {
+            EXPECT_EQ(s.*row.intField, row.defaultValue) << row.key;
+        }
+    }
 }
 
 TEST(Settings, BothLayoutTypesVariableMakesColumnsFit) {

@@ -47,7 +47,13 @@ TEST_F(Startup, FirstStartInAnEmptyFolder) {
     ASSERT_EQ(tp.prompter.messages.size(), 1u);
     const RecordedMessage& m = tp.prompter.messages[0];
     EXPECT_EQ(m.caption, "Use DORVANE Tutorial?");
-    EXPECT_EQ(m.text.rfind("WELCOME to DORVANE Version 10.0!\r\n\r\n", 0), 0u);
+    EXPECT_EQ(m.text, "WELCOME to DORVANE Version 10.0!\r\n\r\n"
+                      "This is the first time that you have used this version of the program. "
+                      "A tutorial is available to help you learn how to use the program's basic "
+                      "features.\r\n\r\n"
+                      "(You can use the tutorial at any time in the future by selecting the "
+                      "\"Tutorial\" command in the \"Help\" menu.)\r\n\r\n"
+                      "Would you like to use the DORVANE tutorial?");
     EXPECT_EQ(m.icon, MsgIcon::Information);
     EXPECT_EQ(m.buttons, MsgButtons::YesNo);
     EXPECT_FALSE(model.modal);
