@@ -1,7 +1,4 @@
-#include <cstdio>
 #include <memory>
-
-#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +7,7 @@
 
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
+#include "app/TestHooks.h"
 #include "model/Model.h"
 #include "model/Startup.h"
 #include "platform/posix/DesktopEntryReader.h"
@@ -54,14 +52,7 @@ int main(int argc, char** argv) {
     CMainFrame frame(model);
     prompter.SetParent(&frame);
 
-    // Start-up measurement: the program ends right after its first paint,
-    // wherever that happens (the start-up load paints before it ends).
-    if (qEnvironmentVariableIntValue("DORVANE_EXIT_AFTER_FIRST_PAINT") == 1) {
-        QObject::connect(&frame, &CMainFrame::FirstPaint, &app, [] {
-            std::fflush(nullptr);
-            _exit(0);
-        });
-    }
+    TestHooksBeforeStart(frame);
     // The session's end or a termination signal closes the window as the
     // user would, which saves a changed configuration.
     TerminationSignals termination;
@@ -74,5 +65,6 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::Activated, &frame, &CMainFrame::BringToFront);
 
     frame.Start(state);
+    TestHooksAfterStart(frame);
     return QApplication::exec();
 }

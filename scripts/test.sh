@@ -21,7 +21,7 @@ if [ "${DV_QUICK:-0}" != 1 ]; then
   cmake --build "$sanitize" -j2
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$sanitize" --output-on-failure -j2
-  tests/stress/kill_during_save.sh "$build/tools/dorvane-cfg" "$build/app/dorvane" \
+  tests/stress/kill_during_save.sh "$build/tools/dorvane-cfg" "$build/app/dorvane-testable" \
     "${DV_KILL_ROUNDS:-200}"
   scripts/fuzz.sh "${DV_FUZZ_SECONDS:-60}"
 fi

@@ -2,7 +2,8 @@
 # Installs the build into a staging folder and checks what a desktop
 # application must bring: the layout under the prefix, a valid desktop entry
 # and AppStream file, manual pages that render without warnings, and a start
-# script that sets up a fresh data folder. Usage: check_install.sh BUILD_DIR
+# script that sets up a fresh data folder, and no test-only switch in the
+# installed program. Usage: check_install.sh BUILD_DIR
 set -u
 build=$1
 stage=$(mktemp -d)
@@ -48,6 +49,14 @@ if command -v man >/dev/null; then
     grep -q "EXIT STATUS" <<<"$rendered" || fail "man page $page has no exit status"
   done
 fi
+
+# The switches automated runs set are in the testable build only: no
+# installed file names them, while the testable program does (so the search
+# would find them).
+for switch in DORVANE_TEST_DROP DORVANE_EXIT_AFTER_FIRST_PAINT; do
+  grep -rlaF "$switch" "$usr" && fail "the installed files above name $switch"
+  grep -qaF "$switch" "$build/app/dorvane-testable" || fail "the testable program lacks $switch"
+done
 
 "$usr/bin/dorvane-cfg" --version | grep -q '^dorvane-cfg ' || fail "installed dorvane-cfg does not run"
 

@@ -116,7 +116,6 @@ void CMainFrame::Start(const StartupState& state) {
         OpenTutorial();
     // From here on the user's edits are recorded for undo.
     model_.changes.recording = true;
-    DropTestFile();
 }
 
 QMargins CMainFrame::CaptionMargins() const {

@@ -153,7 +153,6 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void BuildEditCommands();
     void RunEditCommand(int id);
     void DropOnView(const QString& file, const QPoint& pos);
-    void DropTestFile();
     // The schedule and alarm commands (MainFrameSchedule.cpp).
     void BuildScheduleCommands();
 

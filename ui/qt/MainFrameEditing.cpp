@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QShortcut>
-#include <QTimer>
 
 #include "model/Model.h"
 #include "ui/AddButtons.h"
@@ -191,14 +190,4 @@ void CMainFrame::DropOnView(const QString& file, const QPoint& pos) {
     DropFile(model_, *dialogs_, QFile::encodeName(file).toStdString(), onSlot ? slot : -1,
              rolledUp);
     RefreshMenus();
-}
-
-void CMainFrame::DropTestFile() {
-    // Automated runs hand a file in as if it had been dropped on slot 1, where
-    // a window-system drag cannot be scripted.
-    const QString path = qEnvironmentVariable("DORVANE_TEST_DROP");
-    if (path.isEmpty())
-        return;
-    QTimer::singleShot(500, this,
-                       [this, path] { HandleDrop({path}, view_->Slot(0)->geometry().center()); });
 }
