@@ -316,6 +316,45 @@ TEST_F(MainFrameTest, ClickLaunchesOnlyWhenReleasedOverThePressedSlot) {
     EXPECT_EQ(tp.shell.calls.size(), 1u) << "an empty slot launches nothing";
 }
 
+TEST_F(MainFrameTest, PressThatLeftItsSlotStaysCancelledWhenTheMouseComesBack) {
+    Start();
+    ButtonSlot* tool = View().Slot(0);
+    const QPointF inside(5, 5);
+    const QPointF neighbour = tool->mapFrom(&View(), View().Slot(2)->geometry().center());
+    struct Case {
+        const char* name;
+        QPointF away;
+    };
+    for (const Case& c : {Case{"off the grid", QPointF(-30, 5)}, Case{"onto a slot", neighbour}}) {
+        SCOPED_TRACE(c.name);
+        const auto send = [tool](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, tool->mapToGlobal(at), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(tool, &event);
+        };
+        const auto move = [tool](QPointF at) {
+            QMouseEvent event(QEvent::MouseMove, at, tool->mapToGlobal(at), Qt::NoButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(tool, &event);
+        };
+        tp.shell.calls.clear();
+        send(QEvent::MouseButtonPress, inside, Qt::LeftButton);
+        EXPECT_TRUE(tool->isDown());
+        move(c.away);
+        EXPECT_FALSE(tool->isDown());
+        move(inside);
+        EXPECT_FALSE(tool->isDown()) << "the press does not come back";
+        send(QEvent::MouseButtonRelease, inside, Qt::NoButton);
+        EXPECT_TRUE(tp.shell.calls.empty()) << "releasing over the slot after leaving it";
+    }
+    // A press that only wanders inside its slot still clicks, and the next
+    // press starts afresh.
+    QTest::mousePress(tool, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseMove(tool, QPoint(8, 8));
+    QTest::mouseRelease(tool, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+    EXPECT_EQ(tp.shell.calls.size(), 1u);
+}
+
 TEST_F(MainFrameTest, PendingSourceIsDrawnInactiveOnlyInItsCategory) {
     Start();
     model->editState.copyMode = true;

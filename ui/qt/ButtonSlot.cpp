@@ -41,6 +41,8 @@ void ButtonSlot::mousePressEvent(QMouseEvent* event) {
         Q_EMIT RightClicked(slot_, event->globalPosition().toPoint());
         return;
     }
+    if (event->button() == Qt::LeftButton)
+        pressCancelled_ = false;
     QAbstractButton::mousePressEvent(event);
 }
 
@@ -59,7 +61,27 @@ void ButtonSlot::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+void ButtonSlot::mouseMoveEvent(QMouseEvent* event) {
+    // In text mode a press that moves off its slot (onto another one or off
+    // the grid) is given up for good, as the owner-drawn grid always did; icon
+    // buttons keep the push button's own behaviour.
+    if (pressCancelled_) {
+        event->ignore();
+        return;
+    }
+    if (textMode_ && isDown() && (event->buttons() & Qt::LeftButton) &&
+        !hitButton(event->position().toPoint())) {
+        pressCancelled_ = true;
+        setDown(false);
+        event->ignore();
+        return;
+    }
+    QAbstractButton::mouseMoveEvent(event);
+}
+
 void ButtonSlot::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        pressCancelled_ = false;
     if (suppressed_ && !isDown()) {
         event->ignore();
         return;

@@ -43,6 +43,7 @@ class ButtonSlot : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -53,4 +54,7 @@ class ButtonSlot : public QAbstractButton {
     bool textMode_ = true;
     bool active_ = true;
     bool suppressed_ = false;
+    // An owner-drawn press that left the slot: it stays cancelled until the
+    // button is released, even when the pointer comes back.
+    bool pressCancelled_ = false;
 };
