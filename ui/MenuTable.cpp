@@ -199,6 +199,25 @@ const std::vector<MenuItemDef>& EmptySlotContextMenu() {
     return menu;
 }
 
+const std::vector<MenuItemDef>& WindowMenu() {
+    static const std::vector<MenuItemDef> menu = [] {
+        std::vector<MenuItemDef> copies;
+        std::vector<MenuItemDef> favorites;
+        for (const MenuItemDef& top : MainMenu()) {
+            if (top.text == kFavoritesCaption)
+                favorites = top.children;
+            else if (top.text != kCategoriesCaption)
+                copies.push_back(top);
+        }
+        return std::vector<MenuItemDef>{
+            List(kFirstSystemCategoryId),      Sep(),
+            Sub("Dorvane", std::move(copies)), Sub("Favorites", std::move(favorites)),
+            Cmd(IdSettings, "Settings..."),    Sep(),
+        };
+    }();
+    return menu;
+}
+
 const std::vector<MenuItemDef>& TrayMenu() {
     static const std::vector<MenuItemDef> menu = {Cmd(IdExit, "Exit")};
     return menu;
@@ -224,8 +243,20 @@ std::string TopMenuCaption(const std::string& caption, bool shortCaptions) {
     return caption;
 }
 
+namespace {
+std::string WithoutMnemonics(const std::string& text) {
+    std::string plain;
+    for (char c : text)
+        if (c != '&')
+            plain += c;
+    return plain;
+}
+} // namespace
+
 bool IsTopMenu(const std::string& shown, const std::string& caption) {
-    return shown == caption || TopMenuCaption(shown, false) == TopMenuCaption(caption, false);
+    // The window menu's "Favorites" copy carries no mnemonic.
+    return shown == caption || WithoutMnemonics(TopMenuCaption(shown, false)) ==
+                                   WithoutMnemonics(TopMenuCaption(caption, false));
 }
 
 const std::vector<AcceleratorDef>& Accelerators() {

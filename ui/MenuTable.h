@@ -29,6 +29,11 @@ const std::vector<MenuItemDef>& MainMenu();
 const std::vector<MenuItemDef>& ButtonContextMenu(bool withBackup);
 // The empty-slot context menu (132).
 const std::vector<MenuItemDef>& EmptySlotContextMenu();
+// The window menu (the program's system menu): the category list (ids from
+// kFirstSystemCategoryId), a separator, a "Dorvane" copy of the main menu
+// without its Favorites and Categories menus, a "Favorites" copy, "Settings..."
+// and a separator.
+const std::vector<MenuItemDef>& WindowMenu();
 // The tray menu (130) as the program shows it: "Exit" only.
 const std::vector<MenuItemDef>& TrayMenu();
 
@@ -47,7 +52,8 @@ inline constexpr const char* kHelpCaption = "&Help";
 // The caption a top-level popup shows for `ShortMenuCaptions`; any other text
 // is returned unchanged.
 std::string TopMenuCaption(const std::string& caption, bool shortCaptions);
-// True when `shown` is `caption` in its long or short form.
+// True when `shown` is `caption` in its long or short form, with or without
+// its mnemonic.
 bool IsTopMenu(const std::string& shown, const std::string& caption);
 
 // A keyboard accelerator: the key sequence in Qt's portable text form.

@@ -94,3 +94,7 @@ std::string ControlTooltip(int id) {
         return "Open Removable Media";
     return "";
 }
+
+std::string MenuBarTooltip(const CModel& model, int id) {
+    return model.settings.DisplayPopupText ? ControlTooltip(id) : std::string();
+}

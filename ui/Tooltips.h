@@ -16,3 +16,7 @@ std::string SlotTooltip(const CModel& model, int slot);
 // The tip of a menu-bar bitmap control (alarm clock, screen saver); empty for
 // any other id.
 std::string ControlTooltip(int id);
+
+// The tip a menu-bar bitmap shows when the pointer rests on it: its control
+// tip while popup texts are on (`DisplayPopupText`), otherwise none.
+std::string MenuBarTooltip(const CModel& model, int id);

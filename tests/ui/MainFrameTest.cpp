@@ -19,6 +19,7 @@
 #include "schedule/Schedule.h"
 #include "tests/support/TestPlatform.h"
 #include "ui/qt/ButtonSlot.h"
+#include "ui/ButtonEditing.h"
 #include "ui/Caption.h"
 #include "ui/qt/DorvaneView.h"
 #include "ui/MenuIds.h"
@@ -398,6 +399,31 @@ TEST_F(MainFrameTest, TooltipsComeFromTheTipTableAndCanBeSwitchedOff) {
     EXPECT_FALSE(QToolTip::isVisible()) << "popup texts off: the tip goes away";
 }
 
+TEST_F(MainFrameTest, MenuBarBitmapTipsShowOnlyWithPopupText) {
+    tp.shell.programs["xdg-screensaver"] = "/usr/bin/xdg-screensaver";
+    Start(std::string(kGrid2x5) + "MenuShowScreenSaver 1\r\n");
+    frame->show();
+    QMenuBar* bar = frame->menuBar();
+    const auto ask = [&](int id) {
+        QAction* action = FindAction(bar, id);
+        if (!action)
+            return QStringLiteral("(no item)");
+        const QPoint at = bar->actionGeometry(action).center();
+        QHelpEvent help(QEvent::ToolTip, at, bar->mapToGlobal(at));
+        QApplication::sendEvent(bar, &help);
+        for (int i = 0; i < 50 && QToolTip::isVisible() && QToolTip::text().isEmpty(); ++i)
+            QTest::qWait(20);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(ask(IdAlarmClock), QStringLiteral("Show Alarms"));
+    EXPECT_EQ(ask(IdScreenSaverBitmap), QStringLiteral("Start Screen Saver"));
+    model->settings.DisplayPopupText = false;
+    ask(IdAlarmClock);
+    for (int i = 0; i < 50 && QToolTip::isVisible(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(QToolTip::isVisible()) << "popup texts off: no tip";
+}
+
 TEST_F(MainFrameTest, TrayClickTogglesTheWindowAndExitSaves) {
     Start();
     frame->ToggleWindowVisible();
@@ -427,6 +453,42 @@ TEST_F(MainFrameTest, SystemMenuListsTheCategoriesAndCopiesTheMenus) {
     help->trigger();
     ASSERT_EQ(tp.prompter.messages.size(), 1u);
     EXPECT_EQ(tp.prompter.messages[0].caption, "HOW to USE the TASKBAR ICON");
+}
+
+TEST_F(MainFrameTest, WindowMenuPutsTheCategoriesFirstAndGraysFourCopiesWhilePending) {
+    Start();
+    QMenu* system = frame->SystemMenu();
+    Q_EMIT system->aboutToShow();
+    QStringList shown;
+    for (QAction* action : system->actions())
+        shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(shown, (QStringList{"Tools", "Games", "Work", "-", "Dorvane", "Favorites",
+                                  "Settings...", "-"}));
+    EXPECT_TRUE(system->actions().at(0)->isChecked());
+    EXPECT_TRUE(system->actions().at(6)->isEnabled());
+
+    QMenu* copies = system->findChild<QMenu*>(QStringLiteral("systemDorvane"));
+    QMenu* favorites = system->findChild<QMenu*>(QStringLiteral("systemFavorites"));
+    ASSERT_NE(copies, nullptr);
+    ASSERT_NE(favorites, nullptr);
+    const auto enabledCopies = [&] {
+        QStringList on;
+        for (QAction* action : copies->actions())
+            if (action->isEnabled())
+                on << action->text();
+        if (favorites->menuAction()->isEnabled())
+            on << favorites->title();
+        return on;
+    };
+    EXPECT_EQ(enabledCopies(),
+              (QStringList{"&Setup", "Confi&gurations", "&Open", "&Help", "Favorites"}));
+
+    model->editState.rightClickedSlot = 0;
+    StartTwoClick(*model, TwoClickMode::Copy);
+    EXPECT_EQ(enabledCopies(), QStringList{"&Help"});
+    CancelTwoClick(*model, true);
+    EXPECT_EQ(enabledCopies(),
+              (QStringList{"&Setup", "Confi&gurations", "&Open", "&Help", "Favorites"}));
 }
 
 } // namespace

@@ -143,6 +143,36 @@ TEST(MenuTable, ShortCaptionsRenameTheThreeMenusBothWays) {
     EXPECT_FALSE(IsTopMenu("&Favs", kCategoriesCaption));
 }
 
+TEST(MenuTable, WindowMenuListsCategoriesThenCopiesWithoutFavoritesAndCategories) {
+    using Kind = MenuItemDef::Kind;
+    const std::vector<MenuItemDef>& menu = WindowMenu();
+    ASSERT_EQ(menu.size(), 6u);
+    EXPECT_EQ(menu[0].kind, Kind::DynamicList);
+    EXPECT_EQ(menu[0].id, kFirstSystemCategoryId);
+    EXPECT_EQ(menu[1].kind, Kind::Separator);
+    EXPECT_EQ(menu[2].text, "Dorvane");
+    std::vector<std::string> copied;
+    for (const MenuItemDef& top : menu[2].children)
+        copied.push_back(top.text);
+    EXPECT_EQ(copied, (std::vector<std::string>{"&Setup", "Confi&gurations", "&Open", "&Help"}));
+    EXPECT_EQ(FindMenuItem(menu[2].children, IdFavoritesAddCategory), nullptr);
+    EXPECT_EQ(FindMenuItem(menu[2].children, IdCategoryCreate), nullptr);
+    // The Favorites copy keeps its fixed items above the user's tree.
+    EXPECT_EQ(menu[3].text, "Favorites");
+    ASSERT_EQ(menu[3].children.size(), 4u);
+    EXPECT_EQ(menu[3].children[0].id, IdOrganizeFavorites);
+    EXPECT_EQ(menu[3].children[1].id, IdFavoritesAddCategory);
+    EXPECT_EQ(menu[3].children[3].kind, Kind::DynamicList);
+    EXPECT_EQ(menu[3].children[3].id, kFirstFavoriteId);
+    EXPECT_EQ(menu[4].kind, Kind::Command);
+    EXPECT_EQ(menu[4].id, IdSettings);
+    EXPECT_EQ(menu[4].text, "Settings...");
+    EXPECT_EQ(menu[5].kind, Kind::Separator);
+    // The copy follows the pending rule of the menu bar's Favorites.
+    EXPECT_TRUE(IsTopMenu(menu[3].text, kFavoritesCaption));
+    EXPECT_FALSE(IsTopMenu(menu[3].text, kCategoriesCaption));
+}
+
 TEST(MenuTable, EveryAcceleratorRunsACommandOfTheMainMenu) {
     for (const AcceleratorDef& a : Accelerators())
         EXPECT_NE(FindMenuItem(MainMenu(), a.id), nullptr) << a.keys;

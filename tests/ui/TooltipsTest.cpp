@@ -48,6 +48,14 @@ TEST_F(TooltipsTest, WithoutAPendingOperation) {
     EXPECT_EQ(ControlTooltip(IdScreenSaverBitmap), "Start Screen Saver");
 }
 
+TEST_F(TooltipsTest, MenuBarTipsFollowPopupText) {
+    EXPECT_EQ(MenuBarTooltip(model, IdAlarmClock), "Show Alarms");
+    EXPECT_EQ(MenuBarTooltip(model, IdSettings), "") << "menus carry no tip";
+    model.settings.DisplayPopupText = false;
+    EXPECT_EQ(MenuBarTooltip(model, IdAlarmClock), "");
+    EXPECT_EQ(MenuBarTooltip(model, IdScreenSaverBitmap), "");
+}
+
 TEST_F(TooltipsTest, TheTableOfPendingOperations) {
     struct Case {
         bool move, copy, icon;

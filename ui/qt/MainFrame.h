@@ -172,10 +172,11 @@ class CMainFrame : public QMainWindow, public FrameHost {
     std::map<std::string, QMenu*> topMenus_;
     QMenu* categoriesMenu_ = nullptr;
     QMenu* systemMenu_ = nullptr;
-    QMenu* systemCategories_ = nullptr;
-    std::vector<QMenu*> favoritesMenus_;     // the menu bar's and the system menu's
-    std::vector<QMenu*> configurationMenus_; // the same two
-    std::vector<std::string> configNames_;   // as the configuration menus list them
+    QAction* systemCategoriesEnd_ = nullptr;       // the separator below the category list
+    std::map<std::string, QMenu*> systemTopMenus_; // the window menu's copies by caption
+    std::vector<QMenu*> favoritesMenus_;           // the menu bar's and the system menu's
+    std::vector<QMenu*> configurationMenus_;       // the same two
+    std::vector<std::string> configNames_;         // as the configuration menus list them
     static constexpr int kFixedFavoritesItems = 3;
     QList<QAction*> bitmapActions_;
     Rect programRect_;

@@ -5,9 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QToolTip>
 
 #include "config/ConfigurationCommands.h"
 #include "config/Configurations.h"
@@ -243,25 +245,48 @@ void CMainFrame::BuildMenus() {
         connect(shortcut, &QShortcut::activated, this, [this, id] { RunCommand(id); });
     }
 
-    // Copies of the menus and the category list, offered by a right click on
-    // the menu bar or, when the menu bar is hidden, on the grid's background.
+    // The window menu: the category list, copies of the menus and Settings,
+    // offered by a right click on the menu bar or, when the menu bar is
+    // hidden, on the grid's background.
     systemMenu_ = new QMenu(this);
     systemMenu_->setObjectName(QStringLiteral("systemMenu"));
-    QMenu* copies = systemMenu_->addMenu(QStringLiteral("Dorvane"));
     std::map<int, QAction*> copiedActions;
     QMenu* unusedCategories = nullptr;
-    for (const MenuItemDef& top : MainMenu()) {
-        QMenu* menu = copies->addMenu(QtText(top.text));
+    const auto addCopy = [&](QMenu* parent, const MenuItemDef& top) {
+        QMenu* menu = parent->addMenu(QtText(top.text));
         AddItems(menu, top.children, copiedActions, unusedCategories, favoritesMenus_,
                  configurationMenus_, this, run);
-        connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateActionStates(menu); });
+        systemTopMenus_[top.text] = menu;
+        return menu;
+    };
+    for (const MenuItemDef& item : WindowMenu()) {
+        if (item.kind == MenuItemDef::Kind::Separator) {
+            QAction* separator = systemMenu_->addSeparator();
+            if (!systemCategoriesEnd_)
+                systemCategoriesEnd_ = separator;
+        } else if (item.kind == MenuItemDef::Kind::Submenu && item.text == "Dorvane") {
+            QMenu* copies = systemMenu_->addMenu(QtText(item.text));
+            copies->setObjectName(QStringLiteral("systemDorvane"));
+            for (const MenuItemDef& top : item.children)
+                addCopy(copies, top);
+        } else if (item.kind == MenuItemDef::Kind::Submenu) {
+            addCopy(systemMenu_, item)->setObjectName(QStringLiteral("systemFavorites"));
+        } else if (item.kind == MenuItemDef::Kind::Command) {
+            QAction* action = systemMenu_->addAction(QtText(item.text));
+            action->setData(item.id);
+            const int id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        }
     }
+    for (auto& [caption, menu] : systemTopMenus_)
+        connect(menu, &QMenu::aboutToShow, this, [this, menu = menu] { UpdateActionStates(menu); });
     // The folder may have gained or lost files since the list was built.
     for (QMenu* menu : configurationMenus_)
         connect(menu, &QMenu::aboutToShow, this, [this] { RebuildConfigurationList(); });
-    systemMenu_->addSeparator();
-    systemCategories_ = systemMenu_;
-    connect(systemMenu_, &QMenu::aboutToShow, this, [this] { RebuildCategoryMenus(); });
+    connect(systemMenu_, &QMenu::aboutToShow, this, [this] {
+        RebuildCategoryMenus();
+        UpdateActionStates(systemMenu_);
+    });
     view_->installEventFilter(this);
 }
 
@@ -298,7 +323,8 @@ void CMainFrame::UpdateActionStates(QMenu* menu) {
             UpdateActionStates(action->menu());
             continue;
         }
-        if (id == 0 || (id >= kFirstFavoriteId && id <= kLastCategoryId))
+        if (id == 0 || (id >= kFirstFavoriteId && id <= kLastCategoryId) ||
+            (id >= kFirstSystemCategoryId && id <= kLastSystemCategoryId))
             continue;
         const MenuItemState state = menuState_.State(id, facts);
         action->setEnabled(state.enabled);
@@ -311,6 +337,11 @@ void CMainFrame::UpdateActionStates(QMenu* menu) {
 
 void CMainFrame::RefreshMenus() {
     for (auto& [caption, menu] : topMenus_) {
+        menu->menuAction()->setEnabled(menuState_.TopMenuEnabled(caption));
+        menu->setTitle(QtText(TopMenuCaption(caption, model_.settings.ShortMenuCaptions)));
+    }
+    // The window menu's copies follow the same rule as the menu bar's.
+    for (auto& [caption, menu] : systemTopMenus_) {
         menu->menuAction()->setEnabled(menuState_.TopMenuEnabled(caption));
         menu->setTitle(QtText(TopMenuCaption(caption, model_.settings.ShortMenuCaptions)));
     }
@@ -401,7 +432,9 @@ void CMainFrame::RebuildFavoritesMenu() {
 }
 
 void CMainFrame::RebuildCategoryMenus() {
-    const auto fill = [this](QMenu* menu, int firstId, bool clearTail) {
+    // The menu bar's list follows its fixed items; the window menu's list
+    // stands at its top, before the first separator.
+    const auto fill = [this](QMenu* menu, int firstId, QAction* before) {
         if (!menu)
             return;
         for (QAction* action : menu->actions()) {
@@ -411,12 +444,12 @@ void CMainFrame::RebuildCategoryMenus() {
                 delete action;
             }
         }
-        (void)clearTail;
         for (int i = 0; i < kMaxCategories; ++i) {
             const CCategory* category = model_.Category(i);
             if (!category)
                 continue;
-            QAction* action = menu->addAction(QtText(ShownText(category->Name())));
+            auto* action = new QAction(QtText(ShownText(category->Name())), menu);
+            menu->insertAction(before, action);
             action->setData(firstId + i);
             action->setCheckable(true);
             action->setChecked(i == model_.CurrentCategoryIndex());
@@ -424,8 +457,8 @@ void CMainFrame::RebuildCategoryMenus() {
             connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         }
     };
-    fill(categoriesMenu_, kFirstCategoryId, true);
-    fill(systemCategories_, kFirstSystemCategoryId, false);
+    fill(categoriesMenu_, kFirstCategoryId, nullptr);
+    fill(systemMenu_, kFirstSystemCategoryId, systemCategoriesEnd_);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -436,6 +469,16 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         QApplication::sendEvent(view_, event);
         view_->installEventFilter(this);
         Q_EMIT FirstPaint();
+        return true;
+    }
+    // A menu bar shows no tips of its own: the bitmap items get theirs here.
+    if (event->type() == QEvent::ToolTip && watched == menuBar()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const std::string tip = MenuBarTooltip(model_, ActionId(menuBar()->actionAt(help->pos())));
+        if (tip.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), QtText(tip), menuBar());
         return true;
     }
     if (event->type() == QEvent::ContextMenu &&
