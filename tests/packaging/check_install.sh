@@ -18,7 +18,8 @@ for f in bin/dorvane bin/dorvane-cfg libexec/dorvane/dorvane libexec/dorvane/dor
     share/applications/dorvane.desktop share/metainfo/org.ombrell.Dorvane.metainfo.xml \
     share/icons/hicolor/scalable/apps/dorvane.svg share/icons/hicolor/48x48/apps/dorvane.png \
     share/icons/hicolor/256x256/apps/dorvane.png share/man/man1/dorvane.1.gz \
-    share/man/man1/dorvane-cfg.1.gz share/doc/dorvane/copyright share/dorvane/sounds/DV_Launch_App.wav; do
+    share/man/man1/dorvane-cfg.1.gz share/doc/dorvane/copyright share/dorvane/sounds/DV_Launch_App.wav \
+    share/dorvane/ombrell-programs.html; do
   [ -e "$usr/$f" ] || fail "missing $f"
 done
 [ -x "$usr/bin/dorvane" ] || fail "the start script is not executable"

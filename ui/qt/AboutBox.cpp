@@ -1,5 +1,7 @@
 #include "ui/qt/AboutBox.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -8,6 +10,7 @@
 
 #include "model/Model.h"
 #include "resources/IconNames.h"
+#include "ui/MakerPage.h"
 #include "ui/ModalScope.h"
 
 AboutBox::AboutBox(CModel& model, QWidget* parent) : QDialog(parent) {
@@ -31,9 +34,8 @@ AboutBox::AboutBox(CModel& model, QWidget* parent) : QDialog(parent) {
     maker->setObjectName(QStringLiteral("makerButton"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(maker, &QPushButton::clicked, this, [&model] {
-        LaunchRequest request;
-        request.target = kMakerPage;
-        model.platform.shell.Open(request);
+        OpenMakerPage(model,
+                      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(maker);
