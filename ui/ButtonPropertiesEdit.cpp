@@ -32,7 +32,7 @@ std::string CButtonPropertiesEdit::FileLabel() const {
         return "Drive:";
     if (copy_->IsDocument())
         return "Document:";
-    return "Exe File:";
+    return "Program:";
 }
 
 bool CButtonPropertiesEdit::PopupTextEnabled() const {

@@ -18,7 +18,7 @@ class CButtonPropertiesEdit {
     CButtonDef& Copy() { return *copy_; }
     const CButtonDef& Copy() const { return *copy_; }
 
-    // "Folder:", "Drive:", "Document:" or "Exe File:".
+    // "Folder:", "Drive:", "Document:" or "Program:".
     std::string FileLabel() const;
     // What the file field shows (the target at opening).
     const std::string& FileField() const { return fileField_; }

@@ -329,8 +329,8 @@ void OpenEmailUtility(CModel& model) {
     model.Message("Unable to Open Your E-Mail Utility\r\n\r\n"
                   "Create a button in any category which launches your e-mail "
                   "utility. Then, right-click on the button and select the \"Properties\" "
-                  "command, "
-                  "enter the string \"E-Mail\" in the dialog that pops up and press \"OK\". "
+                  "command, enter the string \"E-Mail\" as its \"Popup Text\" in the dialog "
+                  "that pops up and press \"Apply\". "
                   "This will enable you to open your e-mail utility "
                   "using the \"E-Mail Utility\" command in the \"Open\" menu.",
                   "Create E-Mail Utility Button", MsgIcon::Exclamation);

@@ -364,8 +364,9 @@ TEST_F(LauncherTest, EmailUtilityExplainsHowToMakeTheButton) {
     EXPECT_EQ(Messages()[0].text,
               "Unable to Open Your E-Mail Utility\r\n\r\nCreate a button in any category which "
               "launches your e-mail utility. Then, right-click on the button and select the "
-              "\"Properties\" command, enter the string \"E-Mail\" in the dialog that pops up and "
-              "press \"OK\". This will enable you to open your e-mail utility using the \"E-Mail "
+              "\"Properties\" command, enter the string \"E-Mail\" as its \"Popup Text\" in the "
+              "dialog that pops up and press \"Apply\". This will enable you to open your e-mail "
+              "utility using the \"E-Mail "
               "Utility\" command in the \"Open\" menu.");
 }
 
