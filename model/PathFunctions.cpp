@@ -124,7 +124,8 @@ std::string Capitalize(const std::string& s) {
         return trimmed;
     const std::string_view text(trimmed);
     const size_t first = CharsToBytes(text, 1);
-    return Utf8Upper(text.substr(0, first)) + Utf8Lower(text.substr(first));
+    const std::string head = Utf8Upper(text.substr(0, first));
+    return head + Utf8Lower(text.substr(first), Utf8Lower(head) != head);
 }
 
 bool StringInList(const std::string& s, const std::string& a, const std::string& b,

@@ -190,10 +190,10 @@ std::string Utf8Upper(std::string_view s) {
     return out;
 }
 
-std::string Utf8Lower(std::string_view s) {
+std::string Utf8Lower(std::string_view s, bool continuesWord) {
     std::string out;
     out.reserve(s.size());
-    bool afterLetter = false;
+    bool afterLetter = continuesWord;
     while (!s.empty()) {
         const Decoded d = DecodeAt(s);
         s.remove_prefix(d.length);

@@ -18,4 +18,5 @@ char32_t LowerOf(char32_t c);
 
 std::string Utf8Upper(std::string_view s);
 // Lower case; a capital sigma at the end of a word becomes the final sigma.
-std::string Utf8Lower(std::string_view s);
+// `continuesWord`: `s` follows a letter of the same word.
+std::string Utf8Lower(std::string_view s, bool continuesWord = false);

@@ -22,6 +22,7 @@ TEST(Utf8Case, CapitalizeChangesTheCaseOfEveryScriptItKnows) {
         {"ıi", "Ii"},                   // dotless i
         {"ΟΔΟΣ ΣΟΦΙΑΣ", "Οδος σοφιας"}, // a word's last sigma is the final form
         {"άλφα", "Άλφα"},
+        {"ΑΣ", "Ας"},
         {"привет МИР", "Привет мир"},
         {"ёЖ", "Ёж"},
         {"ßtraße", "ßtraße"}, // no single capital: unchanged
