@@ -44,6 +44,8 @@ void CGlobalHotkey::Bind(const KeyCombination& combination) {
         return ChangeState(HotkeyState::Unsupported);
     if (!shortcut_)
         shortcut_ = desktop_.Create(backend, activated_);
+    if (!shortcut_)
+        return ChangeState(HotkeyState::Unsupported);
     const unsigned generation = ++generation_;
     state_ = HotkeyState::Pending;
     shortcut_->Bind(combination, [this, generation](ShortcutGrab grab) {
@@ -103,6 +105,8 @@ void CGlobalHotkey::ChangeState(HotkeyState state) {
 }
 
 std::string CGlobalHotkey::StatusText() const {
+    if (backend_ == ShortcutBackend::None)
+        return UnsupportedText();
     switch (state_) {
     case HotkeyState::None:
         return "No shortcut is set.";
@@ -119,6 +123,10 @@ std::string CGlobalHotkey::StatusText() const {
     case HotkeyState::Unsupported:
         break;
     }
+    return UnsupportedText();
+}
+
+std::string CGlobalHotkey::UnsupportedText() const {
     return desktop_.WaylandSession()
                ? "This Wayland desktop offers no global shortcuts to programs."
                : "Global shortcuts need an X11 desktop, or a Wayland desktop that offers them.";

@@ -48,6 +48,7 @@ class CGlobalHotkey {
     void Bind(const KeyCombination& combination);
     void Release();
     void ChangeState(HotkeyState state);
+    std::string UnsupportedText() const;
 
     Profile& profile_;
     ShortcutDesktop& desktop_;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+class CGlobalHotkey;
 class CModel;
 class CFrameGeometry;
 struct CSettings;
@@ -37,6 +38,8 @@ class OptionsWindow {
     virtual void RebuildMenuBar() = 0;
     // Switches the slots between icon buttons and buttons with text.
     virtual void ApplyButtonStyle() = 0;
+    // The global shortcut the Miscellaneous page sets; null without one.
+    virtual CGlobalHotkey* GlobalHotkey() { return nullptr; }
 };
 
 // Frame toggles the pages share with the menu-bar buttons. Auto-hide and

@@ -1,9 +1,11 @@
 // Find Button on a real window: typing filters the buttons of all categories,
 // Enter launches like a click, Shift+Enter shows the button, Esc closes.
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +124,28 @@ TEST_F(FindButtonPopupTest, ShiftEnterShowsTheCategoryAndEscLeavesEverything) {
                 QApplication::focusWidget() == frame->View()->Slot(2) ||
                 frame->focusWidget() == frame->View()->Slot(2));
     EXPECT_TRUE(tp.shell.calls.empty());
+}
+
+TEST_F(FindButtonPopupTest, GlobalShortcutRaisesTheWindowWithTheFieldFocused) {
+    frame->showMinimized();
+    QApplication::processEvents();
+    frame->ActivateFromShortcut();
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->isMinimized());
+    ASSERT_NE(frame->FindPopup(), nullptr);
+    EXPECT_TRUE(frame->FindPopup()->isVisible());
+    EXPECT_TRUE(frame->FindPopup()->Field()->hasFocus());
+}
+
+TEST_F(FindButtonPopupTest, GlobalShortcutLeavesAnOpenDialogInFront) {
+    QDialog dialog(frame.get());
+    dialog.setObjectName(QStringLiteral("pendingQuestion"));
+    QTimer::singleShot(0, &dialog, [&] {
+        frame->ActivateFromShortcut();
+        EXPECT_EQ(frame->FindPopup(), nullptr) << "the question is answered first";
+        dialog.reject();
+    });
+    dialog.exec();
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeySequenceEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -15,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include "model/Model.h"
+#include "tests/support/FakeShortcutDesktop.h"
 #include "tests/support/TestPlatform.h"
+#include "ui/GlobalHotkey.h"
 #include "ui/MenuIds.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/CustomizeLayoutDialog.h"
@@ -266,6 +270,92 @@ TEST_F(OptionsSheetTest, LayoutDialogExcludesTwoVariableCountsAndUndocksOnApply)
     EXPECT_EQ(model->settings.NColsConstant, 7);
     EXPECT_EQ(frame->View()->Grid().cols, 7);
     EXPECT_TRUE(dialog.isVisible()) << "Apply keeps the dialog open";
+}
+
+// The sheet over a window whose global shortcut runs on a fake desktop.
+class HotkeyOptionsWindow : public QtOptionsWindow {
+  public:
+    HotkeyOptionsWindow(CMainFrame& frame, CGlobalHotkey& hotkey)
+        : QtOptionsWindow(frame), hotkey_(hotkey) {}
+    CGlobalHotkey* GlobalHotkey() override { return &hotkey_; }
+
+  private:
+    CGlobalHotkey& hotkey_;
+};
+
+class HotkeyPageTest : public OptionsSheetTest {
+  protected:
+    FakeShortcutDesktop desktop;
+    std::unique_ptr<CGlobalHotkey> hotkey;
+    std::unique_ptr<HotkeyOptionsWindow> hotkeyWindow;
+
+    std::unique_ptr<COptions> OpenMisc(const std::string& stored) {
+        if (!stored.empty())
+            tp.profile.strings[kGlobalHotkeyKey] = stored;
+        hotkey = std::make_unique<CGlobalHotkey>(tp.profile, desktop, [] {});
+        hotkey->Start();
+        hotkeyWindow = std::make_unique<HotkeyOptionsWindow>(*frame, *hotkey);
+        auto sheet = std::make_unique<COptions>(*model, *hotkeyWindow, places, frame.get());
+        sheet->show();
+        sheet->Tabs()->setCurrentIndex(7);
+        return sheet;
+    }
+    QString Status(COptions& sheet) { return Find<QLabel>(sheet, "globalHotkeyStatus")->text(); }
+};
+
+TEST_F(HotkeyPageTest, RecordedCombinationGoesToTheProfileNotTheConfiguration) {
+    auto sheet = OpenMisc("");
+    auto* edit = Find<QKeySequenceEdit>(*sheet, "globalHotkey");
+    EXPECT_EQ(edit->accessibleName(), QStringLiteral("Global shortcut"));
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_EQ(Status(*sheet), QStringLiteral("No shortcut is set."));
+    QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(edit, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(edit->keySequence().count(), 1) << "the second combination replaces the first";
+    Click(*sheet, "ok");
+    EXPECT_EQ(tp.profile.strings[kGlobalHotkeyKey], "Ctrl+Alt+E");
+    EXPECT_EQ(desktop.bound, std::vector<std::string>{"Ctrl+Alt+E"});
+    EXPECT_FALSE(model->settingsModified);
+    EXPECT_EQ(Saved().find("Ctrl+Alt"), std::string::npos);
+}
+
+TEST_F(HotkeyPageTest, TakenCombinationIsReportedAndClearReleasesIt) {
+    desktop.taken = {"Ctrl+Alt+D"};
+    auto sheet = OpenMisc("Ctrl+Alt+D");
+    EXPECT_EQ(Status(*sheet),
+              QStringLiteral("Ctrl+Alt+D is used by another program. Choose another combination."));
+    Click(*sheet, "clearGlobalHotkey");
+    EXPECT_TRUE(Find<QKeySequenceEdit>(*sheet, "globalHotkey")->keySequence().isEmpty());
+    Click(*sheet, "apply");
+    EXPECT_EQ(tp.profile.strings[kGlobalHotkeyKey], "");
+    EXPECT_EQ(Status(*sheet), QStringLiteral("No shortcut is set."));
+}
+
+TEST_F(HotkeyPageTest, KeyWithoutModifierIsRefusedAndTabLeavesTheField) {
+    auto sheet = OpenMisc("Ctrl+Alt+D");
+    auto* edit = Find<QKeySequenceEdit>(*sheet, "globalHotkey");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->keySequence().toString(QKeySequence::PortableText),
+              QStringLiteral("Ctrl+Alt+D"))
+        << "Tab and Esc keep their meaning in the dialog";
+    edit->clear();
+    QTest::keyClick(edit, Qt::Key_D, Qt::ShiftModifier);
+    EXPECT_TRUE(Status(*sheet).startsWith(QStringLiteral("Add Ctrl, Alt or Super")))
+        << Status(*sheet).toStdString();
+    Click(*sheet, "apply");
+    EXPECT_EQ(tp.profile.strings[kGlobalHotkeyKey], "Ctrl+Alt+D");
+    EXPECT_EQ(desktop.unbinds, 0);
+}
+
+TEST_F(HotkeyPageTest, WithoutADesktopThatOffersShortcutsTheOptionSaysSoAndIsDisabled) {
+    desktop.x11 = false;
+    desktop.wayland = true;
+    auto sheet = OpenMisc("");
+    EXPECT_FALSE(Find<QKeySequenceEdit>(*sheet, "globalHotkey")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*sheet, "clearGlobalHotkey")->isEnabled());
+    EXPECT_EQ(Status(*sheet),
+              QStringLiteral("This Wayland desktop offers no global shortcuts to programs."));
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 
 #include "config/ConfigWriter.h"
 #include "config/LoadConfiguration.h"
+#include "platform/qt/QtShortcutDesktop.h"
 #include "model/Category.h"
 #include "model/Model.h"
 #include "model/Text.h"
@@ -30,6 +31,7 @@
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/DorvaneView.h"
 #include "ui/qt/FindButtonPopup.h"
+#include "ui/GlobalHotkey.h"
 #include "ui/HelpTexts.h"
 #include "ui/Launcher.h"
 #include "ui/MenuIds.h"
@@ -81,6 +83,9 @@ CMainFrame::CMainFrame(CModel& model)
     connect(tray_.get(), &TrayIcon::ExitRequested, this, &QWidget::close);
     connect(view_, &CDorvaneView::SlotClicked, this, &CMainFrame::ClickSlot);
     connect(view_, &CDorvaneView::SlotRightClicked, this, &CMainFrame::RightClickSlot);
+    shortcutDesktop_ = std::make_unique<QtShortcutDesktop>();
+    hotkey_ = std::make_unique<CGlobalHotkey>(model_.platform.profile, *shortcutDesktop_,
+                                              [this] { ActivateFromShortcut(); });
 }
 
 CMainFrame::~CMainFrame() {
@@ -116,6 +121,8 @@ void CMainFrame::Start(const StartupState& state) {
         OpenTutorial();
     // From here on the user's edits are recorded for undo.
     model_.changes.recording = true;
+    // After the first paint: on Wayland the shortcut asks the session bus.
+    QTimer::singleShot(0, this, [this] { hotkey_->Start(); });
 }
 
 QMargins CMainFrame::CaptionMargins() const {
@@ -537,6 +544,16 @@ void CMainFrame::OpenFindButton() {
         });
     }
     findPopup_->Open(view_);
+}
+
+void CMainFrame::ActivateFromShortcut() {
+    BringToFront();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+        return;
+    }
+    OpenFindButton();
 }
 
 void CMainFrame::ShowQuickHelp(int id) {

@@ -26,6 +26,8 @@ class QWindow;
 class QtClockActions;
 class CScheduleListDlg;
 class CFindButtonPopup;
+class CGlobalHotkey;
+class ShortcutDesktop;
 enum class ScheduleMode;
 
 // The program's only top-level window: the menu bar with its bitmap buttons,
@@ -91,6 +93,10 @@ class CMainFrame : public QMainWindow, public FrameHost {
     // Find Button: the search popup over the grid, field focused.
     void OpenFindButton();
     CFindButtonPopup* FindPopup() const { return findPopup_; }
+    // The global shortcut: brings the window up from anywhere and opens Find
+    // Button (or raises the open dialog, which must be answered first).
+    CGlobalHotkey& Hotkey() { return *hotkey_; }
+    void ActivateFromShortcut();
     // The first dropped file and where it was dropped (view coordinates).
     void HandleDrop(const QList<QString>& files, const QPoint& pos);
     // A right click on a slot: its context menu, or a click while a two-click
@@ -166,6 +172,8 @@ class CMainFrame : public QMainWindow, public FrameHost {
     QtClockActions* clock_ = nullptr;
     CScheduleListDlg* scheduleList_ = nullptr;
     CFindButtonPopup* findPopup_ = nullptr;
+    std::unique_ptr<ShortcutDesktop> shortcutDesktop_;
+    std::unique_ptr<CGlobalHotkey> hotkey_;
     std::map<int, std::function<void()>> commands_;
     std::unique_ptr<QtEditDialogs> dialogs_;
     std::map<int, QAction*> actions_;

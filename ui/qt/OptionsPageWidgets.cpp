@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,7 +14,9 @@
 #include <QVBoxLayout>
 
 #include "model/Model.h"
+#include "platform/KeyCombination.h"
 #include "sounds/qt/DefaultSoundsDialog.h"
+#include "ui/GlobalHotkey.h"
 #include "ui/Launcher.h"
 #include "ui/ModalScope.h"
 #include "ui/qt/CustomizeLayoutDialog.h"
@@ -36,6 +40,57 @@ QVBoxLayout* PageColumn(QWidget* page) {
     column->setAlignment(Qt::AlignTop);
     return column;
 }
+
+// Records one key combination. Tab, Shift+Tab, Esc and Return without Ctrl,
+// Alt or Super keep their meaning in the dialog (none of them could be a
+// global shortcut), so the field is no keyboard trap.
+class HotkeyEdit : public QKeySequenceEdit {
+  public:
+    using QKeySequenceEdit::QKeySequenceEdit;
+
+  protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(e);
+            const bool plain = (key->modifiers() &
+                                (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+            switch (plain ? key->key() : 0) {
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                if (e->type() == QEvent::KeyPress)
+                    focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                                       !(key->modifiers() & Qt::ShiftModifier));
+                return true;
+            case Qt::Key_Escape:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return QWidget::event(e);
+            default:
+                break;
+            }
+        }
+        return QKeySequenceEdit::event(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool plain =
+            (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+        if (plain && (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return ||
+                      e->key() == Qt::Key_Enter)) {
+            e->ignore();
+            return;
+        }
+        const QKeySequence before = keySequence();
+        QKeySequenceEdit::keyPressEvent(e);
+        const QKeySequence after = keySequence();
+        // Taken at once rather than after the field's pause, and alone: the
+        // next press starts a new combination instead of a sequence.
+        if (!after.isEmpty() && (after != before || after.count() > 1)) {
+            const QKeySequence last(after[after.count() - 1]);
+            setKeySequence(QKeySequence());
+            setKeySequence(last);
+        }
+    }
+};
 } // namespace
 
 // --- OptionsPage -----------------------------------------------------------------
@@ -435,9 +490,91 @@ CMisc::CMisc(CModel& model, OptionsWindow& window, StartupLinkPlaces places)
         AddCheck(column, "&Start Dorvane when you log in", "startWithSession", startupBox_.current);
     connect(startup_, &QCheckBox::clicked, this,
             [this](bool checked) { startupBox_.current = checked; });
+
+    QVBoxLayout* group = AddGroup(column, "Global Shortcut", "globalShortcutGroup");
+    auto* caption = new QLabel(QStringLiteral("&Bring up Dorvane and find a button:"));
+    hotkeyEdit_ = new HotkeyEdit;
+    hotkeyEdit_->setObjectName(QStringLiteral("globalHotkey"));
+    hotkeyEdit_->setAccessibleName(QStringLiteral("Global shortcut"));
+    hotkeyEdit_->setAccessibleDescription(
+        QStringLiteral("Press the key combination that brings up Dorvane from anywhere"));
+    caption->setBuddy(hotkeyEdit_);
+    clearHotkey_ = AddButton(group, "C&lear", "clearGlobalHotkey");
+    clearHotkey_->setAccessibleName(QStringLiteral("Clear the global shortcut"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(hotkeyEdit_, 1);
+    row->addWidget(clearHotkey_);
+    group->insertWidget(0, caption);
+    group->insertLayout(1, row);
+    hotkeyStatus_ = new QLabel;
+    hotkeyStatus_->setObjectName(QStringLiteral("globalHotkeyStatus"));
+    hotkeyStatus_->setWordWrap(true);
+    hotkeyStatus_->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                           Qt::TextSelectableByMouse);
+    group->addWidget(hotkeyStatus_);
+
+    if (CGlobalHotkey* hotkey = window_.GlobalHotkey()) {
+        hotkeyEdit_->setKeySequence(QKeySequence::fromString(
+            QString::fromStdString(hotkey->Combination()), QKeySequence::PortableText));
+        // The desktop may answer a bind later; the page shows it when it does.
+        hotkey->SetStateListener([this] { ShowHotkeyState(); });
+    }
+    connect(hotkeyEdit_, &QKeySequenceEdit::keySequenceChanged, this, &CMisc::HotkeyEdited);
+    connect(clearHotkey_, &QPushButton::clicked, this, [this] {
+        hotkeyEdit_->clear();
+        hotkeyEdit_->setFocus(Qt::OtherFocusReason);
+    });
+    ShowHotkeyState();
+}
+
+CMisc::~CMisc() {
+    if (CGlobalHotkey* hotkey = window_.GlobalHotkey())
+        hotkey->SetStateListener(nullptr);
+}
+
+std::string CMisc::ChosenHotkey() const {
+    const QKeySequence sequence = hotkeyEdit_->keySequence();
+    if (sequence.isEmpty())
+        return "";
+    return QKeySequence(sequence[0]).toString(QKeySequence::PortableText).toStdString();
+}
+
+void CMisc::HotkeyEdited() {
+    MarkModified();
+    const std::string text = ChosenHotkey();
+    const std::optional<KeyCombination> combination = ParseKeyCombination(text);
+    std::string problem;
+    if (!text.empty())
+        problem = !combination ? "\"" + text + "\" is no key combination Dorvane can use."
+                               : GlobalCombinationProblem(*combination);
+    if (!problem.empty())
+        hotkeyStatus_->setText(QString::fromStdString(problem));
+}
+
+void CMisc::ShowHotkeyState() {
+    CGlobalHotkey* hotkey = window_.GlobalHotkey();
+    const bool available = hotkey != nullptr && hotkey->Available();
+    hotkeyEdit_->setEnabled(available);
+    clearHotkey_->setEnabled(available);
+    hotkeyStatus_->setText(
+        hotkey ? QString::fromStdString(hotkey->StatusText())
+               : QStringLiteral("Global shortcuts are not available in this window."));
 }
 
 void CMisc::Apply() {
     ApplyStartupLink(model_, places_, startupBox_);
     startup_->setChecked(startupBox_.current);
+
+    CGlobalHotkey* hotkey = window_.GlobalHotkey();
+    if (hotkey == nullptr || !hotkey->Available())
+        return;
+    const std::string chosen = ChosenHotkey();
+    const std::optional<KeyCombination> combination = ParseKeyCombination(chosen);
+    const std::string canonical = combination ? KeyCombinationText(*combination) : chosen;
+    if (canonical == hotkey->Combination() && hotkey->State() != HotkeyState::TakenByOther &&
+        hotkey->State() != HotkeyState::Refused)
+        return;
+    const std::string problem = hotkey->Set(chosen);
+    if (!problem.empty())
+        hotkeyStatus_->setText(QString::fromStdString(problem));
 }

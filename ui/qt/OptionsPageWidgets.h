@@ -13,6 +13,8 @@ class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QKeySequenceEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -191,18 +193,28 @@ class CCatNameFmt : public OptionsPage {
     QCheckBox* showCategory_;
 };
 
-// Page 7: options of the program as a whole. Each option is a box in the
-// page's column and a step of Apply.
+// Page 7: options of the program as a whole: starting at login and the
+// global shortcut, each a step of Apply. The shortcut is kept in the
+// profile, not in the configuration.
 class CMisc : public OptionsPage {
     Q_OBJECT
   public:
     CMisc(CModel& model, OptionsWindow& window, StartupLinkPlaces places);
+    ~CMisc() override;
 
   protected:
     void Apply() override;
 
   private:
+    // The recorded combination's portable text; "" for none.
+    std::string ChosenHotkey() const;
+    void HotkeyEdited();
+    void ShowHotkeyState();
+
     StartupLinkPlaces places_;
     StartupLinkBox startupBox_;
     QCheckBox* startup_;
+    QKeySequenceEdit* hotkeyEdit_ = nullptr;
+    QPushButton* clearHotkey_ = nullptr;
+    QLabel* hotkeyStatus_ = nullptr;
 };

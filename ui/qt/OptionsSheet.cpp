@@ -39,6 +39,10 @@ void QtOptionsWindow::ApplyButtonStyle() {
     frame_.View()->ApplyButtonStyle();
 }
 
+CGlobalHotkey* QtOptionsWindow::GlobalHotkey() {
+    return &frame_.Hotkey();
+}
+
 StartupLinkPlaces SessionStartupLinkPlaces() {
     StartupLinkPlaces places;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

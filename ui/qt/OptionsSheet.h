@@ -23,6 +23,7 @@ class QtOptionsWindow : public OptionsWindow {
     void SetMenuBarShown(bool shown) override;
     void RebuildMenuBar() override;
     void ApplyButtonStyle() override;
+    CGlobalHotkey* GlobalHotkey() override;
 
   private:
     CMainFrame& frame_;
