@@ -62,12 +62,12 @@ class KeyboardMap {
     std::uint8_t min_ = 0;
 };
 
+using ModifierMap = XcbReply<xcb_get_modifier_mapping_reply_t>;
+
 // The modifier mask (Mod1..Mod5) that holds a key producing one of the
 // keysyms; `fallback` when none does.
-std::uint16_t ModifierOf(xcb_connection_t* c, const KeyboardMap& map,
+std::uint16_t ModifierOf(const ModifierMap& reply, const KeyboardMap& map,
                          std::initializer_list<std::uint32_t> keysyms, std::uint16_t fallback) {
-    XcbReply<xcb_get_modifier_mapping_reply_t> reply(
-        xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr));
     if (!reply)
         return fallback;
     const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(reply.get());
@@ -123,9 +123,11 @@ ShortcutGrab GlobalShortcutX11::Grab() {
     if (keycode_ == 0)
         return ShortcutGrab::Refused;
 
-    const std::uint16_t alt = ModifierOf(connection_, map, {kAltL, kAltR}, XCB_MOD_MASK_1);
-    const std::uint16_t super = ModifierOf(connection_, map, {kSuperL, kSuperR}, XCB_MOD_MASK_4);
-    const std::uint16_t numLock = ModifierOf(connection_, map, {kNumLock}, XCB_MOD_MASK_2);
+    const ModifierMap modifiers(xcb_get_modifier_mapping_reply(
+        connection_, xcb_get_modifier_mapping(connection_), nullptr));
+    const std::uint16_t alt = ModifierOf(modifiers, map, {kAltL, kAltR}, XCB_MOD_MASK_1);
+    const std::uint16_t super = ModifierOf(modifiers, map, {kSuperL, kSuperR}, XCB_MOD_MASK_4);
+    const std::uint16_t numLock = ModifierOf(modifiers, map, {kNumLock}, XCB_MOD_MASK_2);
     modifiers_ = static_cast<std::uint16_t>(
         (combination_.ctrl ? XCB_MOD_MASK_CONTROL : 0) | (combination_.alt ? alt : 0) |
         (combination_.shift ? XCB_MOD_MASK_SHIFT : 0) | (combination_.meta ? super : 0));
@@ -137,7 +139,9 @@ ShortcutGrab GlobalShortcutX11::Grab() {
     std::vector<std::pair<std::uint16_t, xcb_void_cookie_t>> requests;
     for (std::uint16_t lock : locks) {
         const auto mask = static_cast<std::uint16_t>(modifiers_ | lock);
-        requests.emplace_back(mask, xcb_grab_key_checked(connection_, 1, root_, mask, keycode_,
+        // Reported to the root window even while one of Dorvane's own windows
+        // has the focus, so the press is never also a key for that window.
+        requests.emplace_back(mask, xcb_grab_key_checked(connection_, 0, root_, mask, keycode_,
                                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     }
     bool taken = false;

@@ -164,5 +164,16 @@ xdotool key Return
 for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
 [ -s "$marker" ] || fail "typing the name and Enter did not start the button's program"
 
+# Pressed while Dorvane itself has the focus, it opens Find Button too.
+rm -f "$marker"
+activate "$window"
+xdotool key ctrl+alt+d
+sleep 0.5
+xdotool type --delay 50 "marker"
+sleep 0.3
+xdotool key Return
+for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
+[ -s "$marker" ] || fail "the shortcut did nothing while Dorvane had the focus"
+
 close_program "$dorvane"
 echo "PASS: a held combination was reported, not stolen; the shortcut found and started a button"
