@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 
+class QSocketNotifier;
+
 // Keeps one copy of the program per user and program folder. The first copy
-// holds a lock and listens on a local socket, both in the user's runtime
+// holds a lock and listens on a Unix-domain socket, both in the user's runtime
 // folder and named after the program folder; a later copy finds the lock
 // taken, asks the first copy over the socket to come to the front, and ends.
+// Plain sockets keep a network library out of every start.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
@@ -23,10 +25,13 @@ class SingleInstance : public QObject {
     void Activated();
 
   private:
+    bool Listen();
+    void AcceptPeers();
+    void ReadPeer(int peer, QSocketNotifier* notifier);
     bool AskRunningCopy() const;
 
     QString lockPath_;
     QString socketPath_;
     int lockFd_ = -1;
-    QLocalServer server_;
+    int listenFd_ = -1;
 };

@@ -66,11 +66,10 @@ QMimeType DocumentMimeType(const std::string& path) {
     return database.mimeTypeForFile(file);
 }
 
-QIcon ForDocument(const std::string& path, const QIcon& fallback) {
-    const QMimeType type = DocumentMimeType(path);
+QIcon ForDocumentType(const QMimeType& type) {
     if (!type.isValid())
-        return fallback;
-    return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(), fallback));
+        return {};
+    return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
 }
 
 } // namespace IconPixmaps

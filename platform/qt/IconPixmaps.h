@@ -16,7 +16,7 @@ QIcon FromFile(const std::string& file, int index);
 // so a load does not touch each file again; only other names are read.
 QMimeType DocumentMimeType(const std::string& path);
 
-// The desktop theme's icon for a document's MIME type, or `fallback`.
-QIcon ForDocument(const std::string& path, const QIcon& fallback);
+// The desktop theme's icon for a document's MIME type, or a null icon.
+QIcon ForDocumentType(const QMimeType& type);
 
 } // namespace IconPixmaps

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QMimeType>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -13,10 +14,26 @@ QtButtonIcons::QtButtonIcons(qreal devicePixelRatio)
     : ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {}
 
 const QPixmap& QtButtonIcons::Pixmap(const ButtonIcon& icon) {
+    if (icon.role == IconRole::Document)
+        return DocumentPixmap(icon.file);
     Key key{static_cast<int>(icon.role), icon.driveLetter, icon.file, icon.index};
     auto found = cache_.find(key);
     if (found == cache_.end())
         found = cache_.emplace(std::move(key), Render(icon)).first;
+    return found->second;
+}
+
+const QPixmap& QtButtonIcons::DocumentPixmap(const std::string& path) {
+    const QMimeType type = IconPixmaps::DocumentMimeType(path);
+    const QString name = type.isValid() ? type.name() : QString();
+    auto found = documents_.find(name);
+    if (found == documents_.end()) {
+        QPixmap pixmap = IconPixmaps::ForDocumentType(type).pixmap(QSize(kSize, kSize), ratio_);
+        // Without a theme icon the program's own page picture stands in.
+        if (pixmap.isNull())
+            pixmap = Resource(IconNames::Document);
+        found = documents_.emplace(name, pixmap).first;
+    }
     return found->second;
 }
 
@@ -45,9 +62,6 @@ QPixmap QtButtonIcons::Render(const ButtonIcon& icon) const {
     QPixmap pixmap;
     if (icon.role == IconRole::File)
         pixmap = IconPixmaps::FromFile(icon.file, icon.index).pixmap(size, ratio_);
-    else if (icon.role == IconRole::Document)
-        pixmap = IconPixmaps::ForDocument(icon.file, QIcon(QString::fromUtf8(IconNames::Document)))
-                     .pixmap(size, ratio_);
     if (!pixmap.isNull())
         return pixmap;
 
