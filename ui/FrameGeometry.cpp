@@ -76,7 +76,8 @@ void CFrameGeometry::ApplyWindowSettings() {
     case DockBottomEdge:
         DockHorizontalStrip(s_.SpecialWindowLayout, s_.FrameX);
         if (!s_.WindowWidthToScreen && s_.FrameW > 0) {
-            Place(Rect{rect_.x, rect_.y, s_.FrameW, 200});
+            Place(DockedOnScreen(
+                Rect{s_.FrameX, rect_.y, std::min(s_.FrameW, screen_.available.w), 200}));
             host_.Redisplay();
         }
         break;
@@ -84,7 +85,8 @@ void CFrameGeometry::ApplyWindowSettings() {
     case DockRightEdge:
         DockVerticalStrip(s_.SpecialWindowLayout, s_.FrameY);
         if (!s_.WindowHeightToScreen && s_.FrameH > 0) {
-            Place(Rect{rect_.x, rect_.y, 200, s_.FrameH});
+            Place(DockedOnScreen(
+                Rect{rect_.x, s_.FrameY, 200, std::min(s_.FrameH, screen_.available.h)}));
             host_.Redisplay();
         }
         break;
@@ -134,7 +136,7 @@ void CFrameGeometry::DockHorizontalStrip(int code, int x) {
     const Rect& a = screen_.available;
     if (x < a.x || x >= a.Right())
         x = a.x;
-    Place(Rect{x, a.y, rect_.w, rect_.h});
+    Place(DockedOnScreen(Rect{x, a.y, rect_.w, rect_.h}));
     s_.FrameX = x;
     if (s_.WindowWidthToScreen)
         SetWidthToScreen();
@@ -152,7 +154,7 @@ void CFrameGeometry::DockVerticalStrip(int code, int y) {
     const Rect& a = screen_.available;
     if (y < a.y || y >= a.Bottom())
         y = a.y;
-    Place(Rect{a.x, y, rect_.w, rect_.h});
+    Place(DockedOnScreen(Rect{a.x, y, rect_.w, rect_.h}));
     s_.FrameY = y;
     if (s_.WindowHeightToScreen)
         SetHeightToScreen();
@@ -162,8 +164,17 @@ void CFrameGeometry::DockVerticalStrip(int code, int y) {
 void CFrameGeometry::SetWidthToScreen() {
     if (s_.LayoutColType != 3)
         return;
-    const int w = screen_.MaxWidth() - (3 * screen_.edgeX + 2);
-    Place(Rect{rect_.x, rect_.y, w, rect_.h});
+    // The classic width allows for a frame that hangs off the work area; the
+    // window never gets wider than the area itself, and a span that would
+    // run past its right edge starts at the area's left.
+    const Rect& a = screen_.available;
+    const int w = std::min(screen_.MaxWidth() - (3 * screen_.edgeX + 2), a.w);
+    int x = rect_.x;
+    if (x < a.x || x + w > a.Right()) {
+        x = a.x;
+        s_.FrameX = x;
+    }
+    Place(Rect{x, rect_.y, w, rect_.h});
     s_.FrameW = w;
     model_.SetModified();
     host_.ApplyZOrder();
@@ -173,8 +184,14 @@ void CFrameGeometry::SetWidthToScreen() {
 void CFrameGeometry::SetHeightToScreen() {
     if (s_.LayoutRowType != 3)
         return;
-    const int h = screen_.MaxHeight() - (3 * screen_.edgeY + 2);
-    Place(Rect{rect_.x, rect_.y, rect_.w, h});
+    const Rect& a = screen_.available;
+    const int h = std::min(screen_.MaxHeight() - (3 * screen_.edgeY + 2), a.h);
+    int y = rect_.y;
+    if (y < a.y || y + h > a.Bottom()) {
+        y = a.y;
+        s_.FrameY = y;
+    }
+    Place(Rect{rect_.x, y, rect_.w, h});
     s_.FrameH = h;
     model_.SetModified();
     host_.ApplyZOrder();
@@ -209,8 +226,34 @@ void CFrameGeometry::AfterLayout() {
     if (code != DockBottomEdge && code != DockRightEdge)
         return;
     const Point p = StripDockPosition(code, screen_, rect_);
-    if (p.x != rect_.x || p.y != rect_.y)
-        Place(Rect{p.x, p.y, rect_.w, rect_.h});
+    const Rect r = DockedOnScreen(Rect{p.x, p.y, rect_.w, rect_.h});
+    if (r.x != rect_.x || r.y != rect_.y)
+        Place(r);
+}
+
+Rect CFrameGeometry::DockedOnScreen(Rect r) const {
+    const Rect& a = screen_.available;
+    // Along the edge the window stays wholly on the work area where it fits,
+    // else it starts at the area's start; across it, its caption never rises
+    // above (or left of) the area.
+    const auto along = [](int pos, int size, int start, int end) {
+        return size >= end - start ? start : std::clamp(pos, start, end - size);
+    };
+    switch (s_.SpecialWindowLayout) {
+    case DockTopEdge:
+    case DockBottomEdge:
+        r.x = along(r.x, r.w, a.x, a.Right());
+        r.y = std::max(r.y, a.y);
+        break;
+    case DockLeftEdge:
+    case DockRightEdge:
+        r.y = along(r.y, r.h, a.y, a.Bottom());
+        r.x = std::max(r.x, a.x);
+        break;
+    default:
+        break;
+    }
+    return r;
 }
 
 void CFrameGeometry::UserMoved(Point topLeft) {
@@ -233,7 +276,7 @@ void CFrameGeometry::UserMoved(Point topLeft) {
             r.x = p.x;
             r.y = p.y;
         }
-        Place(r);
+        Place(DockedOnScreen(r));
         return;
     }
     s_.FrameX = topLeft.x;
@@ -243,23 +286,23 @@ void CFrameGeometry::UserMoved(Point topLeft) {
     model_.SetModified();
     switch (code) {
     case DockTopEdge:
-        if (placementReady) {
-            Place(Rect{rect_.x, a.y, rect_.w, rect_.h});
-            s_.FrameY = a.y;
-        }
+        if (placementReady)
+            Place(DockedOnScreen(Rect{rect_.x, a.y, rect_.w, rect_.h}));
         break;
     case DockLeftEdge:
-        if (placementReady) {
-            Place(Rect{a.x, rect_.y, rect_.w, rect_.h});
-            s_.FrameX = a.x;
-        }
+        if (placementReady)
+            Place(DockedOnScreen(Rect{a.x, rect_.y, rect_.w, rect_.h}));
         break;
     case DockBottomEdge:
     case DockRightEdge:
         host_.Redisplay();
         break;
     default:
-        break;
+        return;
+    }
+    if (placementReady) {
+        s_.FrameX = rect_.x;
+        s_.FrameY = rect_.y;
     }
 }
 
@@ -271,6 +314,15 @@ void CFrameGeometry::UserResized(int w, int h) {
     s_.CenterWindowHorizontally = false;
     s_.CenterWindowVertically = false;
     model_.SetModified();
+    if (s_.SpecialWindowLayout != DockFree && placementReady) {
+        // A docked window dragged larger than the work area is held to it,
+        // so its caption and menu bar stay on the screen.
+        const Rect& a = screen_.available;
+        const Rect held =
+            DockedOnScreen(Rect{rect_.x, rect_.y, std::min(rect_.w, a.w), std::min(rect_.h, a.h)});
+        if (!(held == rect_))
+            Place(held);
+    }
 
     // The grid follows the new window size once, whatever the layout types.
     const int rowType = s_.LayoutRowType;
@@ -329,7 +381,7 @@ void CFrameGeometry::Expand() {
         }
         if (s_.MenuVisible)
             host_.SetMenuAttached(true);
-        Place(Rect{rect_.x, rect_.y, savedW_, savedH_});
+        Place(DockedOnScreen(Rect{rect_.x, rect_.y, savedW_, savedH_}));
         collapsed = false;
     }
     host_.Redisplay();

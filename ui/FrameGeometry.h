@@ -119,6 +119,9 @@ class CFrameGeometry {
     void DockHorizontalStrip(int code, int x);
     void DockVerticalStrip(int code, int y);
     void Place(const Rect& r);
+    // `r` moved, where docked, so that it lies on the work area along its
+    // edge and its caption is never above or left of the area.
+    Rect DockedOnScreen(Rect r) const;
     int ToScreenX(int x) const { return screen_.available.x + x; }
     int ToScreenY(int y) const { return screen_.available.y + y; }
     int FromScreenX(int x) const { return x - screen_.available.x; }

@@ -40,6 +40,10 @@ AutoHideAction OnActivationChange(const CModel& model, const FrameActivity& fram
 
 AutoHideAction ReconcileAutoHide(const CModel& model, const FrameActivity& frame, bool active,
                                  bool collapsed) {
+    // With auto-hide switched off (the pushpin, the tutorial, the options) a
+    // rolled-up window has nothing left that would bring it back.
+    if (collapsed && !model.settings.AutoHide && frame.viewReady && !frame.closing)
+        return AutoHideAction::Expand;
     const AutoHideAction action = OnActivationChange(model, frame, active);
     if (action == AutoHideAction::Collapse && !collapsed)
         return action;

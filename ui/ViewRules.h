@@ -37,7 +37,8 @@ AutoHideAction OnActivationChange(const CModel& model, const FrameActivity& fram
 // What brings the window in line with its activation once the program's own
 // geometry changes are done (an activation change met while they ran was set
 // aside): collapsed while inactive, expanded while active. None when it
-// already is so, or when the same guards as above hold auto-hide back.
+// already is so, or when the same guards as above hold auto-hide back. A
+// collapsed window expands whenever auto-hide is off.
 AutoHideAction ReconcileAutoHide(const CModel& model, const FrameActivity& frame, bool active,
                                  bool collapsed);
 

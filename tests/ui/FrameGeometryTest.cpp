@@ -86,9 +86,62 @@ TEST_F(FrameGeometryTest, DockingForcesLayoutTypesMenuBarAndEdge) {
     EXPECT_EQ(host.menuChanges.back(), false);
     EXPECT_EQ(s.LayoutRowType, 3);
     EXPECT_EQ(s.LayoutColType, 1);
-    EXPECT_EQ(s.FrameY, 40);
-    // The height spans the screen, the right edge sits on the screen's.
-    EXPECT_EQ(frame.Geometry(), (Rect{1920 - 300, 40, 300, 1050}));
+    // The height spans the screen from its top, the right edge sits on the
+    // screen's: the stored 40 would have run the window below the screen.
+    EXPECT_EQ(s.FrameY, 0);
+    EXPECT_EQ(frame.Geometry(), (Rect{1920 - 300, 0, 300, 1050}));
+}
+
+TEST_F(FrameGeometryTest, SpanningFitsTheWorkAreaFromItsStartAtEveryEdge) {
+    struct Case {
+        int code;
+        ScreenMetrics screen;
+        Rect expected;
+    };
+    // A frame wider than the classic allowance (8 + 8 > 3 * 2 + 2) and a
+    // work area that does not start at the origin (a panel on the left and
+    // on top, or a second screen).
+    ScreenMetrics wide;
+    wide.frameX = wide.frameY = 8;
+    ScreenMetrics panels;
+    panels.available = Rect{48, 30, 1600, 870};
+    const Case cases[] = {
+        {DockTopEdge, ScreenMetrics{}, {0, 0, 1920, 116}},
+        {DockTopEdge, wide, {0, 0, 1920, 116}},
+        {DockTopEdge, panels, {48, 30, 1600, 116}},
+        {DockBottomEdge, panels, {48, 900 - 116, 1600, 116}},
+        {DockLeftEdge, wide, {0, 0, 300, 1050}},
+        {DockLeftEdge, panels, {48, 30, 300, 870}},
+        {DockRightEdge, panels, {1648 - 300, 30, 300, 870}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "edge " << c.code << " area x " << c.screen.available.x);
+        s.WindowWidthToScreen = true;
+        s.WindowHeightToScreen = true;
+        host.layoutHeight = 0;
+        frame.SetScreen(c.screen);
+        frame.SetGeometry(Rect{0, 0, 300, 116});
+        const bool horizontal = c.code == DockTopEdge || c.code == DockBottomEdge;
+        // Stored 40 px into the area: a span from there would run past its end.
+        const int stored = (horizontal ? c.screen.available.x : c.screen.available.y) + 40;
+        switch (c.code) {
+        case DockTopEdge:
+            frame.DockTop(stored);
+            break;
+        case DockBottomEdge:
+            frame.DockBottom(stored);
+            break;
+        case DockLeftEdge:
+            frame.DockLeft(stored);
+            break;
+        default:
+            frame.DockRight(stored);
+            break;
+        }
+        EXPECT_EQ(frame.Geometry(), c.expected);
+        EXPECT_EQ(horizontal ? s.FrameX : s.FrameY, horizontal ? c.expected.x : c.expected.y);
+        EXPECT_EQ(horizontal ? s.FrameW : s.FrameH, horizontal ? c.expected.w : c.expected.h);
+    }
 }
 
 TEST_F(FrameGeometryTest, DockingOnASecondScreenAndAPositionFromAScreenThatIsGone) {
@@ -103,6 +156,17 @@ TEST_F(FrameGeometryTest, DockingOnASecondScreenAndAPositionFromAScreenThatIsGon
     EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{2000, 10, 300, 100}), 1);
     EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{1800, 10, 300, 100}), 1); // centre decides
     EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{9000, 10, 300, 100}), 0);
+}
+
+TEST_F(FrameGeometryTest, StoredStripThatWouldRunPastTheWorkAreaStartsInsideIt) {
+    s.WindowWidthToScreen = false;
+    s.FrameX = 1700;
+    s.FrameW = 2500; // from a wider screen
+    frame.ApplyWindowSettings();
+    EXPECT_EQ(frame.Geometry(), (Rect{0, 0, 1920, 116}));
+    s.FrameW = 500;
+    frame.ApplyWindowSettings();
+    EXPECT_EQ(frame.Geometry(), (Rect{1920 - 500, 0, 500, 116}));
 }
 
 TEST_F(FrameGeometryTest, StoredMenuChoiceWinsOverTheDocking) {
@@ -139,20 +203,39 @@ TEST_F(FrameGeometryTest, UserMovesRespectTheLockAndTheDockedAxis) {
 
     s.LockWindowPosition = false;
     frame.UserMoved({300, 200});
+    EXPECT_EQ(frame.Geometry().x, 0); // a screen-wide strip has nowhere to slide
+    s.WindowWidthToScreen = false;
+    frame.SetGeometry(Rect{0, 0, 1000, 116});
+    frame.UserMoved({300, 200});
     EXPECT_EQ(frame.Geometry().x, 300); // top strip: slides sideways only
     EXPECT_EQ(frame.Geometry().y, 0);
     EXPECT_EQ(s.FrameX, 300);
     EXPECT_EQ(s.FrameY, 0);
+    frame.UserMoved({1500, 0});
+    EXPECT_EQ(frame.Geometry().x, 1920 - 1000); // ...as far as the screen's edge
+    EXPECT_EQ(s.FrameX, 1920 - 1000);
 
-    s.WindowWidthToScreen = false;
     frame.DockBottom(100);
     frame.UserMoved({400, 500});
-    EXPECT_EQ(frame.Geometry(), (Rect{400, 1050 - 116, 1920, 116}));
+    EXPECT_EQ(frame.Geometry(), (Rect{400, 1050 - 116, 1000, 116}));
 
     // Locked and docked at the bottom: the snap-back keeps the edge.
     s.LockWindowPosition = true;
     frame.UserMoved({10, 10});
     EXPECT_EQ(frame.Geometry().y, 1050 - 116);
+
+    s.LockWindowPosition = false;
+    // Docked at the side, dragged above the screen or past its bottom: the
+    // caption stays on the screen.
+    host.layoutHeight = 0;
+    frame.DockLeft(0);
+    frame.SetGeometry(Rect{0, 0, 200, 600});
+    frame.UserMoved({30, -80});
+    EXPECT_EQ(frame.Geometry(), (Rect{0, 0, 200, 600}));
+    frame.DockRight(0);
+    frame.UserMoved({1000, 900});
+    EXPECT_EQ(frame.Geometry(), (Rect{1920 - 200, 1050 - 600, 200, 600}));
+    EXPECT_EQ(s.FrameY, 1050 - 600);
 }
 
 TEST_F(FrameGeometryTest, ResizingByHandEndsSpanningAndCentringAndStoresTheSize) {
@@ -166,6 +249,16 @@ TEST_F(FrameGeometryTest, ResizingByHandEndsSpanningAndCentringAndStoresTheSize)
     EXPECT_EQ(s.LayoutRowType, 1);
     EXPECT_FALSE(s.WindowWidthToScreen);
     EXPECT_FALSE(s.CenterWindowHorizontally);
+    EXPECT_EQ(s.FrameW, 1000);
+
+    // A bottom strip dragged taller than the work area is held to it, its
+    // caption on the screen.
+    host.layoutHeight = 0;
+    s.WindowWidthToScreen = false;
+    frame.DockBottom(0);
+    frame.SetGeometry(Rect{0, -300, 1000, 1400});
+    frame.UserResized(1000, 1400);
+    EXPECT_EQ(frame.Geometry(), (Rect{0, 0, 1000, 1050}));
     EXPECT_EQ(s.FrameW, 1000);
 }
 

@@ -119,8 +119,15 @@ TEST_F(WindowRulesTest, ReconcilingBringsTheStripInLineWithTheActivation) {
     model.modal = true;
     EXPECT_EQ(ReconcileAutoHide(model, frame, false, false), AutoHideAction::None);
     model.modal = false;
+    // Auto-hide switched off while rolled up: the window comes back, active
+    // or not, even behind a dialog; never while closing.
     model.settings.AutoHide = false;
-    EXPECT_EQ(ReconcileAutoHide(model, frame, true, true), AutoHideAction::None);
+    EXPECT_EQ(ReconcileAutoHide(model, frame, false, true), AutoHideAction::Expand);
+    model.modal = true;
+    EXPECT_EQ(ReconcileAutoHide(model, frame, true, true), AutoHideAction::Expand);
+    EXPECT_EQ(ReconcileAutoHide(model, frame, true, false), AutoHideAction::None);
+    frame.closing = true;
+    EXPECT_EQ(ReconcileAutoHide(model, frame, false, true), AutoHideAction::None);
 }
 
 TEST_F(WindowRulesTest, CollapsedWindowHidesOnlyWhenATrayIconCanBringItBack) {

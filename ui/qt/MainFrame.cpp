@@ -439,9 +439,11 @@ void CMainFrame::ApplyAutoHide(AutoHideAction action) {
 }
 
 void CMainFrame::ReleaseClicksWhenMouseUp() {
-    // The press that brought the window back may still be held; the slots
-    // take clicks again once it is released.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+    // The press that brought the window back may still be held, or not yet
+    // delivered: the window manager hands it on after the focus, and only
+    // its confirmation of the expanded geometry comes surely after it. The
+    // slots take clicks again once that came and the press is released.
+    if (geometryPending_ || QGuiApplication::mouseButtons() != Qt::NoButton) {
         QTimer::singleShot(50, this, &CMainFrame::ReleaseClicksWhenMouseUp);
         return;
     }
@@ -494,7 +496,8 @@ void CMainFrame::HandleDrop(const QList<QString>& files, const QPoint& pos) {
 }
 
 void CMainFrame::ToggleWindowVisible() {
-    if (isVisible()) {
+    // A rolled-up strip is brought back rather than hidden.
+    if (isVisible() && !geometry_.collapsed) {
         hide();
         return;
     }

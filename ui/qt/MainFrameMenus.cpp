@@ -95,6 +95,7 @@ void CMainFrame::BuildCommandTable() {
         PlayActionSound(model_, "Generic Button Click", true);
         model_.settings.AutoHide = !model_.settings.AutoHide;
         RebuildMenuBar();
+        ReconcileActivation();
     };
     commands_[IdLock] = [this] {
         PlayActionSound(model_, "Generic Button Click", true);
