@@ -103,12 +103,16 @@ void GlobalShortcutX11::Bind(const KeyCombination& combination,
         QCoreApplication::instance()->installNativeEventFilter(this);
         filtering_ = true;
     }
-    done(Grab());
+    done_ = std::move(done);
+    const ShortcutGrab grab = Grab();
+    if (done_)
+        done_(grab);
 }
 
 void GlobalShortcutX11::Unbind() {
     Ungrab();
     bound_ = false;
+    done_ = nullptr;
     if (filtering_) {
         if (QCoreApplication* app = QCoreApplication::instance())
             app->removeNativeEventFilter(this);
@@ -190,7 +194,9 @@ bool GlobalShortcutX11::nativeEventFilter(const QByteArray& eventType, void* mes
         const auto* mapping = static_cast<const xcb_mapping_notify_event_t*>(message);
         if (mapping->request != XCB_MAPPING_POINTER && !grabbed_.empty()) {
             Ungrab();
-            Grab();
+            const ShortcutGrab grab = Grab();
+            if (done_)
+                done_(grab);
         }
     }
     return false;

@@ -32,6 +32,7 @@ class GlobalShortcutX11 : public GlobalShortcut, public QAbstractNativeEventFilt
     xcb_connection_t* connection_;
     std::uint32_t root_;
     std::function<void()> activated_;
+    std::function<void(ShortcutGrab)> done_; // told again after a keyboard change
     KeyCombination combination_;
     bool bound_ = false;
     std::uint8_t keycode_ = 0;
