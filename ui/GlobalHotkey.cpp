@@ -3,6 +3,12 @@
 #include "platform/KeyCombination.h"
 #include "platform/Profile.h"
 
+namespace {
+std::string NotACombination(const std::string& text) {
+    return "\"" + text + "\" is no key combination Dorvane can use.";
+}
+} // namespace
+
 CGlobalHotkey::CGlobalHotkey(Profile& profile, ShortcutDesktop& desktop,
                              std::function<void()> activated)
     : profile_(profile), desktop_(desktop), activated_(std::move(activated)) {}
@@ -77,6 +83,8 @@ void CGlobalHotkey::Release() {
 
 std::string CGlobalHotkey::Set(const std::string& text) {
     if (text.empty()) {
+        if (text_.empty())
+            return "";
         Release();
         text_.clear();
         profile_.SetString(kGlobalHotkeyKey, "");
@@ -85,17 +93,31 @@ std::string CGlobalHotkey::Set(const std::string& text) {
     }
     const std::optional<KeyCombination> combination = ParseKeyCombination(text);
     if (!combination)
-        return "\"" + text + "\" is no key combination.";
+        return NotACombination(text);
     if (std::string problem = GlobalCombinationProblem(*combination); !problem.empty())
         return problem;
     const std::string canonical = KeyCombinationText(*combination);
-    if (canonical == text_ && state_ == HotkeyState::Active)
+    if (canonical == text_ && (state_ == HotkeyState::Active || state_ == HotkeyState::Pending))
         return "";
     Release();
     text_ = canonical;
     profile_.SetString(kGlobalHotkeyKey, text_);
     Bind(*combination);
     return "";
+}
+
+std::string CGlobalHotkey::ChoiceText(const std::string& text) const {
+    if (text.empty())
+        return text_.empty() ? StatusText() : "OK or Apply removes the shortcut.";
+    const std::optional<KeyCombination> combination = ParseKeyCombination(text);
+    if (!combination)
+        return NotACombination(text);
+    if (std::string problem = GlobalCombinationProblem(*combination); !problem.empty())
+        return problem;
+    const std::string canonical = KeyCombinationText(*combination);
+    if (canonical == text_)
+        return StatusText();
+    return "OK or Apply makes " + canonical + " the shortcut.";
 }
 
 void CGlobalHotkey::ChangeState(HotkeyState state) {

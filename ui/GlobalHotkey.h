@@ -36,6 +36,10 @@ class CGlobalHotkey {
     bool Available();
     // One sentence on the current state, for the options page.
     std::string StatusText() const;
+    // What the page says of a combination recorded but not applied yet: why
+    // it cannot be used, that Apply takes it, or the state when it is the
+    // stored one.
+    std::string ChoiceText(const std::string& text) const;
     // Stores `text` ("" for none) and binds it, releasing the old one. When
     // `text` is no usable combination nothing changes and the reason is
     // returned; "" on success.

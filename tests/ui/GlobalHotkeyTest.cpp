@@ -108,6 +108,14 @@ TEST_F(GlobalHotkeyTest, CombinationHeldByAnotherProgramIsReportedAndKept) {
     EXPECT_EQ(hotkey.StatusText(),
               "Ctrl+Alt+D is used by another program. Choose another combination.");
     EXPECT_EQ(profile.strings[kGlobalHotkeyKey], "Ctrl+Alt+D");
+
+    // Once the other program let go, applying the same combination asks again;
+    // applying it while it is in effect asks nothing.
+    desktop.taken.clear();
+    EXPECT_EQ(hotkey.Set("Ctrl+Alt+D"), "");
+    EXPECT_EQ(hotkey.State(), HotkeyState::Active);
+    EXPECT_EQ(hotkey.Set("Ctrl+Alt+D"), "");
+    EXPECT_EQ(desktop.bound, (std::vector<std::string>{"Ctrl+Alt+D", "Ctrl+Alt+D"}));
 }
 
 TEST_F(GlobalHotkeyTest, SetStoresTheCanonicalTextAndClearReleasesIt) {
@@ -198,6 +206,26 @@ TEST_F(GlobalHotkeyTest, LateAnswerForAReplacedCombinationIsIgnored) {
     EXPECT_EQ(hotkey.State(), HotkeyState::Refused);
     EXPECT_EQ(stateChanges, changes + 1) << "the page learns of the late answer";
     EXPECT_EQ(desktop.probes, 1) << "the portal is asked once";
+}
+
+TEST_F(GlobalHotkeyTest, RecordedChoiceIsExplainedBeforeItIsApplied) {
+    profile.strings[kGlobalHotkeyKey] = "Ctrl+Alt+D";
+    hotkey.Start();
+    struct Case {
+        const char* recorded;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"alt+ctrl+d", "Press Ctrl+Alt+D anywhere to bring up Dorvane and find a button."},
+        {"Ctrl+Alt+K", "OK or Apply makes Ctrl+Alt+K the shortcut."},
+        {"", "OK or Apply removes the shortcut."},
+        {"Shift+K", "Add Ctrl, Alt or Super to Shift+K: alone it would stop working in every "
+                    "other program."},
+        {"Ctrl+D, Ctrl+E", "\"Ctrl+D, Ctrl+E\" is no key combination Dorvane can use."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(hotkey.ChoiceText(c.recorded), c.text) << c.recorded;
+    EXPECT_EQ(hotkey.Combination(), "Ctrl+Alt+D") << "explaining changes nothing";
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "model/Model.h"
-#include "platform/KeyCombination.h"
 #include "sounds/qt/DefaultSoundsDialog.h"
 #include "ui/GlobalHotkey.h"
 #include "ui/Launcher.h"
@@ -541,14 +540,8 @@ std::string CMisc::ChosenHotkey() const {
 
 void CMisc::HotkeyEdited() {
     MarkModified();
-    const std::string text = ChosenHotkey();
-    const std::optional<KeyCombination> combination = ParseKeyCombination(text);
-    std::string problem;
-    if (!text.empty())
-        problem = !combination ? "\"" + text + "\" is no key combination Dorvane can use."
-                               : GlobalCombinationProblem(*combination);
-    if (!problem.empty())
-        hotkeyStatus_->setText(QString::fromStdString(problem));
+    if (CGlobalHotkey* hotkey = window_.GlobalHotkey())
+        hotkeyStatus_->setText(QString::fromStdString(hotkey->ChoiceText(ChosenHotkey())));
 }
 
 void CMisc::ShowHotkeyState() {
@@ -568,13 +561,9 @@ void CMisc::Apply() {
     CGlobalHotkey* hotkey = window_.GlobalHotkey();
     if (hotkey == nullptr || !hotkey->Available())
         return;
-    const std::string chosen = ChosenHotkey();
-    const std::optional<KeyCombination> combination = ParseKeyCombination(chosen);
-    const std::string canonical = combination ? KeyCombinationText(*combination) : chosen;
-    if (canonical == hotkey->Combination() && hotkey->State() != HotkeyState::TakenByOther &&
-        hotkey->State() != HotkeyState::Refused)
-        return;
-    const std::string problem = hotkey->Set(chosen);
+    // A combination already in effect stays as it is; one that failed is
+    // asked for again.
+    const std::string problem = hotkey->Set(ChosenHotkey());
     if (!problem.empty())
         hotkeyStatus_->setText(QString::fromStdString(problem));
 }
