@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
+#include <QImage>
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QPixmap>
@@ -38,13 +39,22 @@ QIcon FromIcoBytes(const std::string& bytes) {
 namespace IconPixmaps {
 
 QIcon FromFile(const std::string& file, int index) {
-    switch (DetectIconFileKind(file)) {
+    const IconFileKind kind = DetectIconFileKind(file);
+    switch (kind) {
     case IconFileKind::Ico:
     case IconFileKind::Program:
         return FromIcoBytes(ExtractIcoImage(file, index));
     case IconFileKind::Png:
-    case IconFileKind::Svg:
     case IconFileKind::Xpm: {
+        if (index != 0)
+            return {};
+        // Decoded once, by the reader of the kind found: a QIcon made from the
+        // file name would probe and read it again for its sizes and to draw.
+        const QByteArray format = kind == IconFileKind::Png ? "png" : "xpm";
+        const QImage image = QImageReader(QFile::decodeName(file.c_str()), format).read();
+        return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    }
+    case IconFileKind::Svg: {
         if (index != 0)
             return {};
         QIcon icon(QFile::decodeName(file.c_str()));
