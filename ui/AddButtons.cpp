@@ -169,6 +169,60 @@ std::string SpecialTarget(const CModel& model, SpecialButton which) {
     return "";
 }
 
+// What a special button needs on this desktop, for the message that says it
+// was not found.
+std::string SpecialLookedFor(const CModel& model, SpecialButton which) {
+    const FileSystem& fs = model.platform.fs;
+    switch (which) {
+    case SpecialButton::MyComputer:
+        return "/";
+    case SpecialButton::Explorer:
+        return "the desktop's opener (xdg-open) and your home folder";
+    case SpecialButton::ControlPanel:
+    case SpecialButton::DialUp:
+    case SpecialButton::Printers:
+        return ShellFolderToolNames(DefOf(which).name);
+    case SpecialButton::WindowsFolder:
+        return "the folder " + model.folders.windowsFolder;
+    case SpecialButton::StartMenu:
+        return "the folder " + JoinPath(fs.HomeDirectory(), ".local/share/applications") +
+               " (it could not be made)";
+    case SpecialButton::StartUp:
+        return "the folder " + StartUpFolder(model) + " (it could not be made)";
+    }
+    return "";
+}
+
+enum class SpecialOutcome { Added, NoSlot, Missing };
+
+SpecialOutcome PlaceSpecialButton(CModel& model, SpecialButton which) {
+    const int slot = model.FindFreeSlot(-1, 0, true);
+    if (slot < 0)
+        return SpecialOutcome::NoSlot;
+    const std::string target = SpecialTarget(model, which);
+    if (target.empty())
+        return SpecialOutcome::Missing;
+    const SpecialDef& def = DefOf(which);
+    const bool explorer = which == SpecialButton::Explorer;
+    CButtonDef* button =
+        CButtonDef::CreateAt(model, -1, slot, def.name, target, "", 0, explorer ? 2 : 1);
+    if (!button)
+        return SpecialOutcome::Missing;
+    const int textMode = model.settings.TextOnButtons;
+    if (explorer || textMode == 2)
+        button->SetText(def.twoLines);
+    else if (textMode == 1)
+        button->SetText(def.oneLine);
+    model.View().RedrawSlot(slot);
+    BeginChangeWithEntry(model, def.description, "Add Button", -1, slot, true);
+    model.SetModified();
+    PlayActionSound(model, "Add", true);
+    model.View().ShowCategory();
+    return SpecialOutcome::Added;
+}
+
+constexpr const char* kFullText = "All buttons are in use in the current category";
+
 } // namespace
 
 const std::vector<std::string>& AddButtonFilters() {
@@ -301,40 +355,53 @@ bool AddInternetAddress(CModel& model, EditDialogs& dialogs, int slot) {
 }
 
 bool AddSpecialButton(CModel& model, SpecialButton which) {
-    const int slot = model.FindFreeSlot(-1, 0, true);
-    if (slot < 0)
+    switch (PlaceSpecialButton(model, which)) {
+    case SpecialOutcome::Added:
+        return true;
+    case SpecialOutcome::NoSlot:
+        CategoryIsFull(model, kFullText);
         return false;
-    const std::string target = SpecialTarget(model, which);
-    if (target.empty())
+    case SpecialOutcome::Missing:
+        model.Message(Format("This desktop has nothing that stands in for \"%s\", so no button "
+                             "was added.\r\n\r\nLooked for: %s.",
+                             DefOf(which).name, SpecialLookedFor(model, which).c_str()),
+                      "Special Button Not Added", MsgIcon::Information);
         return false;
-    const SpecialDef& def = DefOf(which);
-    const bool explorer = which == SpecialButton::Explorer;
-    CButtonDef* button =
-        CButtonDef::CreateAt(model, -1, slot, def.name, target, "", 0, explorer ? 2 : 1);
-    if (!button)
-        return false;
-    const int textMode = model.settings.TextOnButtons;
-    if (explorer || textMode == 2)
-        button->SetText(def.twoLines);
-    else if (textMode == 1)
-        button->SetText(def.oneLine);
-    model.View().RedrawSlot(slot);
-    BeginChangeWithEntry(model, def.description, "Add Button", -1, slot, true);
-    model.SetModified();
-    PlayActionSound(model, "Add", true);
-    model.View().ShowCategory();
-    return true;
+    }
+    return false;
 }
 
-void AddAllSpecialButtons(CModel& model) {
+int AddAllSpecialButtons(CModel& model) {
+    if (model.FindFreeSlot(-1, 0, true) < 0) {
+        CategoryIsFull(model, kFullText);
+        return 0;
+    }
     const bool sound = model.settings.Sound;
     model.settings.Sound = false;
+    int added = 0;
+    std::string missed;
     for (SpecialButton which :
          {SpecialButton::MyComputer, SpecialButton::Explorer, SpecialButton::ControlPanel,
           SpecialButton::DialUp, SpecialButton::Printers, SpecialButton::WindowsFolder,
-          SpecialButton::StartMenu, SpecialButton::StartUp})
-        AddSpecialButton(model, which);
+          SpecialButton::StartMenu, SpecialButton::StartUp}) {
+        switch (PlaceSpecialButton(model, which)) {
+        case SpecialOutcome::Added:
+            ++added;
+            break;
+        case SpecialOutcome::NoSlot:
+            missed += Format("%s: no empty slot was left.\r\n", DefOf(which).name);
+            break;
+        case SpecialOutcome::Missing:
+            missed += Format("%s: not found on this desktop (looked for %s).\r\n",
+                             DefOf(which).name, SpecialLookedFor(model, which).c_str());
+            break;
+        }
+    }
     model.settings.Sound = sound;
+    if (!missed.empty())
+        model.Message(Format("%d of the 8 special buttons were added.\r\n\r\n", added) + missed,
+                      "Special Buttons", MsgIcon::Information);
+    return added;
 }
 
 bool DropFile(CModel& model, EditDialogs& dialogs, const std::string& path, int slot,

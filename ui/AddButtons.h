@@ -38,11 +38,12 @@ void ViewWindowsFolderApps(CModel& model, EditDialogs& dialogs);
 bool AddFolder(CModel& model, EditDialogs& dialogs, int slot);
 // An internet address; `slot` -1 (main menu) takes the first empty slot.
 bool AddInternetAddress(CModel& model, EditDialogs& dialogs, int slot);
-// One special button at the first empty slot; silently nothing when there is
-// no room or its tool or folder is missing.
+// One special button at the first empty slot. When there is no room, or this
+// desktop lacks its tool or folder, the user is told what was looked for.
 bool AddSpecialButton(CModel& model, SpecialButton which);
-// All eight, with action sounds off meanwhile.
-void AddAllSpecialButtons(CModel& model);
+// All eight, with action sounds off meanwhile; one message lists those that
+// could not be added and why. Returns the number added.
+int AddAllSpecialButtons(CModel& model);
 
 // A file dropped at `slot` of the current category (-1: on no button).
 // `rolledUp`: the window was rolled up; the drop is then left to the file

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <vector>
 
 #include "model/ButtonDef.h"
 #include "model/Model.h"
@@ -123,16 +124,20 @@ const Tool* InstalledTool(const CModel& model, const ShellFolderTools& folder, s
 
 // Tells which programs were looked for when a shell-folder button finds none
 // of its tools on this desktop.
-std::string MissingToolText(const ShellFolderTools& folder) {
+std::string ToolNames(const ShellFolderTools& folder) {
     std::string names;
     for (const Tool& tool : folder.tools) {
         if (tool.program == nullptr)
             break;
         names += std::string(names.empty() ? "" : ", ") + tool.program;
     }
+    return names;
+}
+
+std::string MissingToolText(const ShellFolderTools& folder) {
     return Format("None of the programs for \"%s\" is installed on this desktop.\r\n\r\n"
                   "Looked for: %s.",
-                  folder.name, names.c_str());
+                  folder.name, ToolNames(folder).c_str());
 }
 
 bool HasScheme(const std::string& address) {
@@ -205,8 +210,12 @@ bool Launch(CModel& model, const CButtonDef& button, int category, int slot, boo
         shell.Execute({target, button.Parameters(), directory, ShowModeOf(button.OpenMode())}));
 }
 
-std::string AppendedFolder(const CModel& model, const std::string& path) {
-    return model.platform.fs.IsFolder(path) ? path : std::string();
+// Tells the user that the desktop's opener could not show `what`.
+void ReportOpenerFailure(CModel& model, const std::string& what, const std::string& path) {
+    model.Message("Unable to open " + what + ":\r\n\r\n" + path +
+                      "\r\n\r\nThe desktop's opener (gio or xdg-open) is missing or "
+                      "reported an error.",
+                  kLaunchErrorCaption, MsgIcon::Stop);
 }
 
 // Opens one of the View Apps In folders, with AutoHide switched off so that
@@ -215,11 +224,21 @@ void ViewAppsIn(CModel& model, const std::string& folder) {
     PlayActionSound(model, "Open File Selection Box", true);
     model.settings.AutoHide = false;
     model.View().RefreshMenuBar();
-    if (!folder.empty())
-        model.platform.shell.Open({folder, "", "", ShowMode::Normal});
+    if (!model.platform.fs.IsFolder(folder)) {
+        model.Message("There is no applications folder to show.\r\n\r\nLooked for: " + folder + ".",
+                      "No Applications Folder", MsgIcon::Information);
+        return;
+    }
+    if (model.platform.shell.Open({folder, "", "", ShowMode::Normal}) <= 32)
+        ReportOpenerFailure(model, "the applications folder", folder);
 }
 
 } // namespace
+
+std::string ShellFolderToolNames(const std::string& name) {
+    const ShellFolderTools* folder = ShellFolderNamed(name);
+    return folder ? ToolNames(*folder) : std::string();
+}
 
 std::string ShellFolderToolPath(const CModel& model, const std::string& name) {
     std::string path;
@@ -356,10 +375,18 @@ bool WebBrowserFound(const CModel& model) {
 }
 
 void OpenWebBrowser(CModel& model) {
-    if (const auto browser = WebBrowser(model)) {
-        model.platform.shell.Execute(
-            {browser->target, browser->arguments, browser->workingDirectory, ShowMode::Maximized});
+    const auto browser = WebBrowser(model);
+    if (!browser) {
+        model.Message("No default web browser is set on this desktop.\r\n\r\nLooked for: the "
+                      "desktop entry of the default handler of web addresses (xdg-settings, "
+                      "xdg-mime).",
+                      "No Web Browser", MsgIcon::Information);
+        return;
     }
+    if (model.platform.shell.Execute({browser->target, browser->arguments,
+                                      browser->workingDirectory, ShowMode::Maximized}) <= 32)
+        model.Message("Unable to start the web browser:\r\n\r\n" + browser->target,
+                      kLaunchErrorCaption, MsgIcon::Stop);
 }
 
 bool ScreenSaverAvailable(const CModel& model) {
@@ -368,17 +395,24 @@ bool ScreenSaverAvailable(const CModel& model) {
 
 void StartScreenSaver(CModel& model) {
     const std::string program = model.platform.shell.FindProgram("xdg-screensaver");
-    if (!program.empty())
-        model.platform.shell.Execute({program, "activate", "", ShowMode::Normal});
+    if (program.empty()) {
+        model.Message("This desktop offers no way to start its screen saver.\r\n\r\n"
+                      "Looked for: xdg-screensaver.",
+                      "No Screen Saver", MsgIcon::Information);
+        return;
+    }
+    if (model.platform.shell.Execute({program, "activate", "", ShowMode::Normal}) <= 32)
+        model.Message("Unable to start the screen saver:\r\n\r\n" + program, kLaunchErrorCaption,
+                      MsgIcon::Stop);
 }
 
 void ViewStartMenuFolder(CModel& model) {
     const std::string home = model.platform.fs.HomeDirectory();
-    ViewAppsIn(model, AppendedFolder(model, JoinPath(home, ".local/share/applications")));
+    ViewAppsIn(model, JoinPath(home, ".local/share/applications"));
 }
 
 void ViewProgramsFolder(CModel& model) {
-    ViewAppsIn(model, AppendedFolder(model, "/usr/share/applications"));
+    ViewAppsIn(model, "/usr/share/applications");
 }
 
 void FindFileOrFolder(CModel& model) {
@@ -387,12 +421,47 @@ void FindFileOrFolder(CModel& model) {
     if (button == nullptr || button->IsUrl())
         return;
     const std::string target = NativeTarget(model, button->Target());
-    if (!TargetPresent(model, target))
+    if (!TargetPresent(model, target)) {
+        model.Message("Unable to find the file:\r\n\r\n" + target, "Bad Button", MsgIcon::Stop);
         return;
+    }
     Shell& shell = model.platform.shell;
     if (shell.ShowItems(target))
         return;
     const std::string folder = FolderOf(model.platform.fs, target);
-    if (!folder.empty())
-        shell.Open({folder, "", "", ShowMode::Normal});
+    if (!folder.empty() && shell.Open({folder, "", "", ShowMode::Normal}) > 32)
+        return;
+    model.Message("No file manager could show:\r\n\r\n" + target +
+                      "\r\n\r\nLooked for: a file manager on the session bus "
+                      "(org.freedesktop.FileManager1), then the desktop's opener (gio or "
+                      "xdg-open) for the folder holding it.",
+                  "No File Manager", MsgIcon::Information);
+}
+
+std::vector<std::string> RemovableMediaFolders(const std::string& user) {
+    if (user.empty())
+        return {};
+    return {"/run/media/" + user, "/media/" + user};
+}
+
+void OpenRemovableMedia(CModel& model, const std::vector<std::string>& folders) {
+    const FileSystem& fs = model.platform.fs;
+    std::string places;
+    for (const std::string& folder : folders) {
+        places += (places.empty() ? "" : " and ") + folder;
+        if (!fs.IsFolder(folder))
+            continue;
+        // A medium is mounted as a folder inside the user's folder.
+        for (const FileEntry& entry : fs.FindAll(JoinPath(folder, "*"))) {
+            if (!entry.isFolder || entry.name == "." || entry.name == "..")
+                continue;
+            if (model.platform.shell.Open({folder, "", "", ShowMode::Normal}) <= 32)
+                ReportOpenerFailure(model, "the removable media", folder);
+            return;
+        }
+    }
+    model.Message("No removable medium (USB stick, memory card, disc) is mounted.\r\n\r\n"
+                  "Looked in: " +
+                      (places.empty() ? std::string("the media folders") : places) + ".",
+                  "No Removable Media", MsgIcon::Information);
 }

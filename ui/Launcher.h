@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CModel;
 class CButtonDef;
@@ -39,6 +40,9 @@ std::string AddressToOpen(const std::string& address);
 // "Dial-Up Networking", "Printers"): the path of the first one installed, or
 // "" when there is none or the name is no such folder.
 std::string ShellFolderToolPath(const CModel& model, const std::string& name);
+// The programs looked for, in order, for such a shell folder ("a, b, c"), or
+// "" when the name is no such folder.
+std::string ShellFolderToolNames(const std::string& name);
 
 // E-Mail Utility: clicks the first button named "E-Mail" in table order,
 // in whatever category it is, or explains how to make one.
@@ -53,5 +57,11 @@ void StartScreenSaver(CModel& model);
 void ViewStartMenuFolder(CModel& model);
 void ViewProgramsFolder(CModel& model);
 // Find File or Folder on the right-clicked button: the file manager shows the
-// target selected, or else the folder holding it is opened.
+// target selected, or else the folder holding it is opened; when neither
+// works the user is told what was looked for.
 void FindFileOrFolder(CModel& model);
+// Where the desktop mounts the removable media of `user`, in lookup order.
+std::vector<std::string> RemovableMediaFolders(const std::string& user);
+// The menu bar's removable-media picture: opens the first of `folders` that
+// holds a mounted medium, or says that none is mounted and where it looked.
+void OpenRemovableMedia(CModel& model, const std::vector<std::string>& folders);

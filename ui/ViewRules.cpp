@@ -72,12 +72,3 @@ bool MayClose(CModel& model, const std::function<bool()>& save) {
     return model.Message(text, "Save Failed", MsgIcon::Exclamation, MsgButtons::YesNo) ==
            MsgAnswer::Yes;
 }
-
-std::string RemovableMediaFolder(const FileSystem& fs, const std::string& user) {
-    for (const char* root : {"/run/media/", "/media/"}) {
-        const std::string folder = root + user;
-        if (!user.empty() && fs.IsFolder(folder))
-            return folder;
-    }
-    return "/media";
-}

@@ -52,7 +52,3 @@ bool HideWhenCollapsed(const CSettings& s, bool trayAvailable);
 // anyway, so a full disk never silently loses the changes. True when the
 // program may close.
 bool MayClose(CModel& model, const std::function<bool()>& save);
-
-// The folder the floppy button opens: where the desktop mounts removable
-// media for `user` (/run/media/<user>, else /media/<user>, else /media).
-std::string RemovableMediaFolder(const FileSystem& fs, const std::string& user);

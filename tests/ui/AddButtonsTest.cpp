@@ -145,7 +145,7 @@ TEST_F(AddButtons, InternetAddressNeedsTextAndRoom) {
     EXPECT_EQ(Descriptions(), "Add Button for Internet Address");
 }
 
-TEST_F(AddButtons, AllOfTheAboveFillsTheRoomSilently) {
+TEST_F(AddButtons, AllOfTheAboveFillsTheRoomQuietlyAndListsWhatWasLeftOut) {
     tp.shell.programs["xdg-open"] = "/usr/bin/xdg-open";
     tp.shell.programs["systemsettings"] = dir.Write("bin/systemsettings", "#!/bin/sh\n");
     for (int s = 0; s < kSlotsPerCategory; ++s)
@@ -159,9 +159,66 @@ TEST_F(AddButtons, AllOfTheAboveFillsTheRoomSilently) {
     EXPECT_EQ(model.GetButton(0, 20)->Text(), "Windows\\nExplorer");
     EXPECT_EQ(model.GetButton(0, 30)->Name(), "Control Panel");
     EXPECT_EQ(model.GetButton(0, 30)->Text(), "Ctrl Panel");
-    EXPECT_TRUE(tp.prompter.messages.empty());
+    // One message names the five left out and why.
+    ASSERT_EQ(tp.prompter.messages.size(), 1u);
+    const RecordedMessage& said = tp.prompter.messages[0];
+    EXPECT_EQ(said.caption, "Special Buttons");
+    EXPECT_EQ(said.icon, MsgIcon::Information);
+    EXPECT_EQ(said.text.rfind("3 of the 8 special buttons were added.\r\n\r\n", 0), 0u);
+    EXPECT_NE(said.text.find("Dial-Up Networking: no empty slot was left."), std::string::npos);
+    EXPECT_NE(said.text.find("Start-Up Folder: no empty slot was left."), std::string::npos);
     EXPECT_TRUE(tp.sound.played.empty());
     EXPECT_TRUE(model.settings.Sound);
+
+    // A full category says so once and adds nothing.
+    tp.prompter.messages.clear();
+    EXPECT_EQ(AddAllSpecialButtons(model), 0);
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Category is Full"});
+}
+
+TEST_F(AddButtons, AllOfTheAboveSaysNothingWhenEveryButtonIsAdded) {
+    const std::string home = dir.File("home");
+    const FreshAccount account(home);
+    tp.shell.programs["xdg-open"] = "/usr/bin/xdg-open";
+    tp.shell.programs["systemsettings"] = dir.Write("bin/systemsettings", "#!/bin/sh\n");
+    dir.Write("home/.keep", "");
+    dir.Write("windows/.keep", "");
+    model.folders.windowsFolder = dir.File("windows");
+    EXPECT_EQ(AddAllSpecialButtons(model), 8);
+    EXPECT_TRUE(tp.prompter.messages.empty());
+}
+
+TEST_F(AddButtons, ASpecialButtonThatFindsNoCounterpartSaysWhatWasLookedFor) {
+    model.folders.windowsFolder = dir.File("no-such-folder");
+    struct Case {
+        SpecialButton which;
+        std::string mentions;
+    };
+    const Case cases[] = {
+        {SpecialButton::ControlPanel, "gnome-control-center, systemsettings"},
+        {SpecialButton::DialUp, "nm-connection-editor"},
+        {SpecialButton::Printers, "system-config-printer"},
+        {SpecialButton::Explorer, "xdg-open"},
+        {SpecialButton::WindowsFolder, dir.File("no-such-folder")},
+    };
+    for (const Case& c : cases) {
+        tp.prompter.messages.clear();
+        EXPECT_FALSE(AddSpecialButton(model, c.which));
+        ASSERT_EQ(tp.prompter.messages.size(), 1u) << c.mentions;
+        const RecordedMessage& said = tp.prompter.messages[0];
+        EXPECT_EQ(said.caption, "Special Button Not Added");
+        EXPECT_EQ(said.icon, MsgIcon::Information);
+        EXPECT_NE(said.text.find(c.mentions), std::string::npos) << said.text;
+    }
+    EXPECT_EQ(Layout(), "");
+    EXPECT_FALSE(model.settingsModified);
+
+    // No room: the category is full, whatever the button.
+    for (int s = 0; s < kSlotsPerCategory; ++s)
+        Put(s, "f" + std::to_string(s));
+    tp.prompter.messages.clear();
+    EXPECT_FALSE(AddSpecialButton(model, SpecialButton::MyComputer));
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Category is Full"});
 }
 
 TEST_F(AddButtons, SpecialButtonsNeedTheirTool) {
@@ -172,7 +229,8 @@ TEST_F(AddButtons, SpecialButtonsNeedTheirTool) {
     EXPECT_EQ(Layout(), "0=My Computer");
     EXPECT_EQ(model.GetButton(0, 0)->Text(), "My\\nComputer");
     EXPECT_EQ(Descriptions(), "Add My Computer Folder");
-    EXPECT_TRUE(tp.prompter.messages.empty());
+    EXPECT_EQ(Captions(),
+              (std::vector<std::string>{"Special Button Not Added", "Special Button Not Added"}));
 }
 
 TEST_F(AddButtons, DropOnAnOccupiedDocumentAsksForTheFirstEmptySlot) {

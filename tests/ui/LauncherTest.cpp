@@ -1,6 +1,7 @@
 #include "ui/Launcher.h"
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 
@@ -402,6 +403,9 @@ TEST_F(LauncherTest, ViewAppsInOpensTheApplicationFoldersWithAutoHideOff) {
     ViewStartMenuFolder(model); // the user's folder does not exist yet
     EXPECT_FALSE(model.settings.AutoHide);
     EXPECT_TRUE(tp.shell.calls.empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].caption, "No Applications Folder");
+    EXPECT_NE(Messages()[0].text.find(dir.File(".local/share/applications")), std::string::npos);
     EXPECT_EQ(Played(), std::vector<std::string>{openSound});
 
     dir.Write(".local/share/applications/x.desktop", "");
@@ -429,6 +433,98 @@ TEST_F(LauncherTest, FindFileOrFolderShowsTheItemOrOpensItsFolder) {
     FindFileOrFolder(model);
     EXPECT_EQ(tp.shell.shownItems.size(), 2u);
     EXPECT_EQ(tp.shell.calls.size(), 1u);
+}
+
+// Each command that finds nothing to act on says so, naming what it looked for.
+TEST_F(LauncherTest, CommandsThatCannotActSayWhatTheyLookedFor) {
+    const std::string doc = dir.Write("docs/a.txt", "x");
+    Add(4, "Doc", doc, "document");
+    Add(6, "Gone", dir.Write("gone.txt", "x"), "document");
+    std::remove(dir.File("gone.txt").c_str());
+    const std::string empty = dir.File("media-empty");
+    ::mkdir(empty.c_str(), 0755);
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        const char* caption;
+        MsgIcon icon;
+        std::string mentions;
+    };
+    const Case cases[] = {
+        {"no default browser", [&] { OpenWebBrowser(model); }, "No Web Browser",
+         MsgIcon::Information, "xdg-settings"},
+        {"no screen saver tool", [&] { StartScreenSaver(model); }, "No Screen Saver",
+         MsgIcon::Information, "xdg-screensaver"},
+        {"no file manager and no opener",
+         [&] {
+             tp.shell.fileManager = false;
+             tp.shell.result = ShellResult::Generic;
+             model.editState.rightClickedSlot = 4;
+             FindFileOrFolder(model);
+         },
+         "No File Manager", MsgIcon::Information, "org.freedesktop.FileManager1"},
+        {"target gone",
+         [&] {
+             model.editState.rightClickedSlot = 6;
+             FindFileOrFolder(model);
+         },
+         "Bad Button", MsgIcon::Stop, dir.File("gone.txt")},
+        {"no media folder",
+         [&] {
+             OpenRemovableMedia(model, {dir.File("no-such"), empty});
+         },
+         "No Removable Media", MsgIcon::Information, dir.File("no-such") + " and " + empty},
+        {"nothing mounted", [&] { OpenRemovableMedia(model, {}); }, "No Removable Media",
+         MsgIcon::Information, "media folders"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tp.prompter.messages.clear();
+        tp.shell.calls.clear();
+        tp.shell.fileManager = true;
+        tp.shell.result = ShellResult::Ok;
+        c.run();
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Messages()[0].caption, c.caption);
+        EXPECT_EQ(Messages()[0].icon, c.icon);
+        EXPECT_NE(Messages()[0].text.find(c.mentions), std::string::npos) << Messages()[0].text;
+    }
+}
+
+TEST_F(LauncherTest, RemovableMediaOpenTheFolderHoldingAMountedMedium) {
+    const std::string first = dir.File("run-media");
+    const std::string second = dir.File("media");
+    ::mkdir(first.c_str(), 0755);
+    dir.Write("media/STICK/file.txt", "x");
+    OpenRemovableMedia(model, {first, second});
+    EXPECT_TRUE(Messages().empty());
+    ASSERT_EQ(tp.shell.calls.size(), 1u);
+    EXPECT_EQ(tp.shell.calls[0].request.target, second);
+
+    // The opener failing is reported, not swallowed.
+    tp.shell.result = ShellResult::Generic;
+    OpenRemovableMedia(model, {second});
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].caption, "Unable to Launch");
+    EXPECT_EQ(RemovableMediaFolders("ann"),
+              (std::vector<std::string>{"/run/media/ann", "/media/ann"}));
+    EXPECT_TRUE(RemovableMediaFolders("").empty());
+}
+
+TEST_F(LauncherTest, FailedStartsOfBrowserAndScreenSaverAreReported) {
+    tp.shell.webBrowser = "/usr/share/applications/browser.desktop";
+    ShortcutInfo entry;
+    entry.target = "/usr/bin/browser";
+    tp.shortcuts.shortcuts[tp.shell.webBrowser] = entry;
+    tp.shell.programs["xdg-screensaver"] = "/usr/bin/xdg-screensaver";
+    tp.shell.result = ShellResult::FileNotFound;
+    OpenWebBrowser(model);
+    StartScreenSaver(model);
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0].text, "Unable to start the web browser:\r\n\r\n/usr/bin/browser");
+    EXPECT_EQ(Messages()[1].text,
+              "Unable to start the screen saver:\r\n\r\n/usr/bin/xdg-screensaver");
+    EXPECT_EQ(Messages()[1].icon, MsgIcon::Stop);
 }
 
 } // namespace

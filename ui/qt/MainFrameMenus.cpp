@@ -113,10 +113,8 @@ void CMainFrame::BuildCommandTable() {
     commands_[IdViewPrograms] = [this] { ViewProgramsFolder(model_); };
     commands_[IdFindFile] = [this] { FindFileOrFolder(model_); };
     commands_[IdADrive] = [this] {
-        LaunchRequest request;
-        request.target =
-            RemovableMediaFolder(model_.platform.fs, qEnvironmentVariable("USER").toStdString());
-        model_.platform.shell.Open(request);
+        OpenRemovableMedia(model_,
+                           RemovableMediaFolders(qEnvironmentVariable("USER").toStdString()));
     };
     commands_[IdConfigSave] = [this] {
         if (SaveConfiguration()) {
