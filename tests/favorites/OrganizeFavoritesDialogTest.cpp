@@ -7,6 +7,7 @@
 #include "model/Model.h"
 #include "tests/support/FakeEditDialogs.h"
 #include "tests/support/TestPlatform.h"
+#include "tests/support/WindowFixture.h"
 #include "tests/ui/ModalSteps.h"
 #include "ui/MenuIds.h"
 #include "ui/qt/MainFrame.h"
@@ -142,28 +143,17 @@ TEST_F(OrganizeDialog, AFileDroppedOnTheDialogBecomesAnItem) {
 }
 
 // The whole program: the menu bar's Favorites menu after the dialog closes.
-class OrganizeFromTheWindow : public ::testing::Test {
+class OrganizeFromTheWindow : public WindowFixture {
   protected:
-    TestPlatform tp;
-    TempDir dir;
-    std::unique_ptr<CModel> model;
-    std::unique_ptr<CMainFrame> frame;
-
     void SetUp() override {
         std::string favorites = "FAVORITES\r\n";
         for (const char* name : {"Alpha", "Beta"})
             favorites += "ITEM " + dir.Write(name, "x") + "\r\nNAME " + name + "\r\nend\r\n";
         favorites += "MENU Games\r\nITEM " + dir.Write("Chess", "x") +
                      "\r\nNAME Chess\r\nend\r\nEND_MENU\r\nEND_MENU\r\n";
-        dir.Write("Buttons.cfg", "DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\n"
-                                 "BUTTONS\r\nCATEGORY Tools\r\n" +
-                                     favorites);
-        model = std::make_unique<CModel>(tp.platform);
-        model->programFolder = dir.Path();
-        model->configName = "Buttons";
-        frame = std::make_unique<CMainFrame>(*model);
-        frame->Start(StartupState{});
-        QApplication::processEvents();
+        StartWindow("DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\n"
+                    "BUTTONS\r\nCATEGORY Tools\r\n" +
+                    favorites);
     }
 
     // The user's entries of the menu bar's Favorites menu, submenus with

@@ -18,6 +18,7 @@
 #include "schedule/LaunchSchedules.h"
 #include "tests/schedule/ScheduleTestSupport.h"
 #include "tests/support/TestPlatform.h"
+#include "tests/support/WindowFixture.h"
 #include "tests/ui/ModalSteps.h"
 #include "ui/MenuIds.h"
 #include "ui/qt/ButtonSlot.h"
@@ -44,27 +45,16 @@ std::function<void(QWidget&)> Choose(int id, const char* text) {
     };
 }
 
-class FrameSchedule : public ::testing::Test {
+class FrameSchedule : public WindowFixture {
   protected:
-    TestPlatform tp;
-    TempDir dir;
-    std::unique_ptr<CModel> model;
-    std::unique_ptr<CMainFrame> frame;
-
     void SetUp() override {
         SetNow(tp.clock, 2026, 12, 8, 10, 0, 30);
         const std::string tool = dir.Write("tool.sh", "#!/bin/sh\n");
         ::chmod(tool.c_str(), 0755);
-        dir.Write("Buttons.cfg",
-                  "DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
-                  "LayoutRowType 2\r\nLayoutColType 2\r\nNRowsConstant 1\r\nNColsConstant 4\r\n"
-                  "AutoHide 0\r\nBUTTONS\r\nCATEGORY Tools\r\nBUTTON 1 " +
-                      tool + "\r\nNAME Tool\r\nend\r\n");
-        model = std::make_unique<CModel>(tp.platform);
-        model->programFolder = dir.Path();
-        model->configName = "Buttons";
-        frame = std::make_unique<CMainFrame>(*model);
-        frame->Start(StartupState{});
+        StartWindow("DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
+                    "LayoutRowType 2\r\nLayoutColType 2\r\nNRowsConstant 1\r\nNColsConstant 4\r\n"
+                    "AutoHide 0\r\nBUTTONS\r\nCATEGORY Tools\r\nBUTTON 1 " +
+                    tool + "\r\nNAME Tool\r\nend\r\n");
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     }

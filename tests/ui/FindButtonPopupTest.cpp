@@ -11,6 +11,7 @@
 
 #include "model/Model.h"
 #include "tests/support/TestPlatform.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/MenuIds.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/DorvaneView.h"
@@ -19,34 +20,23 @@
 
 namespace {
 
-class FindButtonPopupTest : public ::testing::Test {
+class FindButtonPopupTest : public WindowFixture {
   protected:
-    TestPlatform tp;
-    TempDir dir;
-    std::unique_ptr<CModel> model;
-    std::unique_ptr<CMainFrame> frame;
-
     void SetUp() override {
         dir.Write("run.sh", "#!/bin/sh\n");
         dir.Write("report.sh", "#!/bin/sh\n");
         const std::string p = dir.Path();
-        dir.Write("Buttons.cfg",
-                  "DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
-                  "AutoHide 0\r\nBUTTONS\r\n"
-                  "CATEGORY Daily\r\nBUTTON 1 " +
-                      p +
-                      "/run.sh\r\nNAME Runner\r\nend\r\n"
-                      "CATEGORY Empty\r\n"
-                      "CATEGORY Office\r\nBUTTON 3 " +
-                      p +
-                      "/report.sh\r\nNAME Weekly Report\r\nend\r\n"
-                      "BUTTON 4 " +
-                      p + "/gone.sh\r\nNAME Gone Runner\r\nend\r\n");
-        model = std::make_unique<CModel>(tp.platform);
-        model->programFolder = p;
-        model->configName = "Buttons";
-        frame = std::make_unique<CMainFrame>(*model);
-        frame->Start(StartupState{});
+        StartWindow("DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
+                    "AutoHide 0\r\nBUTTONS\r\n"
+                    "CATEGORY Daily\r\nBUTTON 1 " +
+                    p +
+                    "/run.sh\r\nNAME Runner\r\nend\r\n"
+                    "CATEGORY Empty\r\n"
+                    "CATEGORY Office\r\nBUTTON 3 " +
+                    p +
+                    "/report.sh\r\nNAME Weekly Report\r\nend\r\n"
+                    "BUTTON 4 " +
+                    p + "/gone.sh\r\nNAME Gone Runner\r\nend\r\n");
         frame->show();
         QApplication::processEvents();
     }

@@ -12,6 +12,7 @@
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "tests/support/TestPlatform.h"
+#include "tests/support/WindowFixture.h"
 #include "tests/ui/ModalSteps.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/DorvaneView.h"
@@ -37,26 +38,15 @@ std::function<void(QWidget&)> Choose(int id) {
     };
 }
 
-class FrameEditing : public ::testing::Test {
+class FrameEditing : public WindowFixture {
   protected:
-    TestPlatform tp;
-    TempDir dir;
-    std::unique_ptr<CModel> model;
-    std::unique_ptr<CMainFrame> frame;
-
     void SetUp() override {
         const std::string tool = dir.Write("tool.sh", "#!/bin/sh\n");
-        dir.Write("Buttons.cfg",
-                  "DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
-                  "TextOnButtons 2\r\nLayoutRowType 2\r\nLayoutColType 2\r\n"
-                  "NRowsConstant 2\r\nNColsConstant 5\r\nAutoHide 0\r\n"
-                  "LockWindowPosition 0\r\nBUTTONS\r\nCATEGORY Tools\r\nBUTTON 1 " +
-                      tool + "\r\nNAME Tool\r\nend\r\nCATEGORY Games\r\nCATEGORY Work\r\n");
-        model = std::make_unique<CModel>(tp.platform);
-        model->programFolder = dir.Path();
-        model->configName = "Buttons";
-        frame = std::make_unique<CMainFrame>(*model);
-        frame->Start(StartupState{});
+        StartWindow("DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
+                    "TextOnButtons 2\r\nLayoutRowType 2\r\nLayoutColType 2\r\n"
+                    "NRowsConstant 2\r\nNColsConstant 5\r\nAutoHide 0\r\n"
+                    "LockWindowPosition 0\r\nBUTTONS\r\nCATEGORY Tools\r\nBUTTON 1 " +
+                    tool + "\r\nNAME Tool\r\nend\r\nCATEGORY Games\r\nCATEGORY Work\r\n");
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     }

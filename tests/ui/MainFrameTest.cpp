@@ -18,6 +18,7 @@
 #include "model/Model.h"
 #include "schedule/Schedule.h"
 #include "tests/support/TestPlatform.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/ButtonEditing.h"
 #include "ui/Caption.h"
@@ -61,23 +62,12 @@ QAction* FindAction(QWidget* menu, int id) {
     return nullptr;
 }
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public WindowFixture {
   protected:
-    TestPlatform tp;
-    TempDir dir;
-    std::unique_ptr<CModel> model;
-    std::unique_ptr<CMainFrame> frame;
-
     void Start(const std::string& settings = kGrid2x5) {
         dir.Write("tool.sh", "#!/bin/sh\n");
         dir.Write("notes.txt", "notes\n");
-        dir.Write("Buttons.cfg", Config(dir.Path(), settings));
-        model = std::make_unique<CModel>(tp.platform);
-        model->programFolder = dir.Path();
-        model->configName = "Buttons";
-        frame = std::make_unique<CMainFrame>(*model);
-        frame->Start(StartupState{});
-        QApplication::processEvents();
+        StartWindow(Config(dir.Path(), settings));
     }
     CDorvaneView& View() { return *frame->View(); }
     int VisibleSlots() {

@@ -10,6 +10,7 @@
 
 #include "model/Model.h"
 #include "tests/support/TestPlatform.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/ButtonEditing.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/DorvaneView.h"
@@ -17,30 +18,18 @@
 
 namespace {
 
-class SlotAccess : public ::testing::Test {
+class SlotAccess : public WindowFixture {
   protected:
-    TestPlatform tp;
-    TempDir dir;
-    std::unique_ptr<CModel> model;
-    std::unique_ptr<CMainFrame> frame;
-
     void SetUp() override {
         dir.Write("run.sh", "#!/bin/sh\n");
-        dir.Write("Buttons.cfg",
-                  "DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
-                  "TextOnButtons 2\r\nLayoutRowType 2\r\nLayoutColType 2\r\nNRowsConstant 2\r\n"
-                  "NColsConstant 4\r\nAutoHide 0\r\nSpecialWindowLayout 0\r\nBUTTONS\r\n"
-                  "CATEGORY Daily\r\nBUTTON 1 " +
-                      dir.Path() +
-                      "/run.sh\r\nNAME Runner\r\nend\r\n"
-                      "BUTTON 2 " +
-                      dir.Path() + "/run.sh\r\nTEXT Quick\\nStart\r\nend\r\n");
-        model = std::make_unique<CModel>(tp.platform);
-        model->programFolder = dir.Path();
-        model->configName = "Buttons";
-        frame = std::make_unique<CMainFrame>(*model);
-        frame->Start(StartupState{});
-        QApplication::processEvents();
+        StartWindow("DORVANE CONFIGURATION FILE v10.0\r\n12/08/2026  01:00:00\r\nSETTINGS\r\n"
+                    "TextOnButtons 2\r\nLayoutRowType 2\r\nLayoutColType 2\r\nNRowsConstant 2\r\n"
+                    "NColsConstant 4\r\nAutoHide 0\r\nSpecialWindowLayout 0\r\nBUTTONS\r\n"
+                    "CATEGORY Daily\r\nBUTTON 1 " +
+                    dir.Path() +
+                    "/run.sh\r\nNAME Runner\r\nend\r\n"
+                    "BUTTON 2 " +
+                    dir.Path() + "/run.sh\r\nTEXT Quick\\nStart\r\nend\r\n");
     }
     ButtonSlot* Slot(int i) { return frame->View()->Slot(i); }
     std::string Name(int i) { return Slot(i)->accessibleName().toStdString(); }
