@@ -3,7 +3,7 @@
 # holds is left to it and reported on the options page; once free, the
 # page takes it, and pressing it while another window has the focus brings
 # Dorvane up with Find Button's field focused: typing a button's name and
-# Enter start its program.
+# Enter start its program, also from a window rolled up by auto-hide.
 # Usage: hotkey_e2e.sh PROGRAM. Exit 77 = skipped.
 set -u
 program=$(readlink -f "$1")
@@ -15,7 +15,7 @@ if [ -z "${DV_HOTKEY_E2E_BUS:-}" ]; then
   "$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
   exec env DV_HOTKEY_E2E_BUS=1 dbus-run-session -- "$0" "$@"
 fi
-needed="xmessage"
+needed="xmessage xwininfo"
 . "$(dirname "$0")/x11-session.sh"
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
@@ -174,6 +174,34 @@ sleep 0.3
 xdotool key Return
 for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
 [ -s "$marker" ] || fail "the shortcut did nothing while Dorvane had the focus"
+
+close_program "$dorvane"
+
+# Docked at the top with auto-hide: rolled up while another window has the
+# focus, the window comes back expanded and Find Button takes the keys.
+printf '%s\r\n' "DORVANE CONFIGURATION FILE v10.0" "12/08/2026  01:00:00" SETTINGS \
+  "TextOnButtons 2" "ButtonWidth 64" "ButtonHeight 64" "SpecialWindowLayout 1" \
+  "WindowWidthToScreen 1" "AutoHide 1" "AutoHideShowCaptionBar 1" "LockWindowPosition 1" \
+  "Sound 0" BUTTONS "CATEGORY main" "CATEGORY Tools" "BUTTON 7 $work/bin/make-marker" \
+  "NAME Marker Maker" end >"$work/main/Buttons.cfg"
+rm -f "$marker"
+start main config >"$work/program.log" 2>&1 &
+dorvane=$!
+pids+=($dorvane)
+window=$(find_window 'Buttons: main') || fail "the docked window did not appear"
+height() { xwininfo -id "$window" | awk -F: '/Height/{print $2+0}'; }
+activate "$other"
+for _ in $(seq 50); do [ "$(height)" -lt 40 ] && break; sleep 0.1; done
+[ "$(height)" -lt 40 ] || fail "the docked window did not roll up ($(height) pixels high)"
+xdotool key ctrl+alt+d
+for _ in $(seq 50); do [ "$(height)" -gt 60 ] && break; sleep 0.1; done
+[ "$(height)" -gt 60 ] || fail "the shortcut did not expand the rolled-up window"
+sleep 0.5
+xdotool type --delay 50 "marker"
+sleep 0.3
+xdotool key Return
+for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
+[ -s "$marker" ] || fail "the expanded window's Find Button did not start the button"
 
 close_program "$dorvane"
 echo "PASS: a held combination was reported, not stolen; the shortcut found and started a button"

@@ -120,7 +120,9 @@ TEST_F(FindButtonPopupTest, GlobalShortcutRaisesTheWindowWithTheFieldFocused) {
     frame->showMinimized();
     QApplication::processEvents();
     frame->ActivateFromShortcut();
-    QApplication::processEvents();
+    // The popup waits for the window's activation.
+    for (int i = 0; i < 100 && !(frame->FindPopup() && frame->FindPopup()->isVisible()); ++i)
+        QTest::qWait(20);
     EXPECT_FALSE(frame->isMinimized());
     ASSERT_NE(frame->FindPopup(), nullptr);
     EXPECT_TRUE(frame->FindPopup()->isVisible());

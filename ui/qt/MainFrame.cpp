@@ -556,7 +556,23 @@ void CMainFrame::ActivateFromShortcut() {
         modal->activateWindow();
         return;
     }
-    OpenFindButton();
+    // Find Button opens over the window once the window manager made it
+    // active: a rolled-up window expands on that activation, and a popup
+    // opened before it would take the activation away from the window.
+    findWaits_ = 0;
+    if (findTimer_ == nullptr) {
+        findTimer_ = new QTimer(this);
+        findTimer_->setInterval(kFindActivationPollMs);
+        connect(findTimer_, &QTimer::timeout, this, [this] {
+            const bool ready = isActiveWindow() && !geometry_.collapsed && !geometryPending_;
+            if (!ready && ++findWaits_ < kFindActivationPolls)
+                return;
+            findTimer_->stop();
+            if (!QApplication::activeModalWidget())
+                OpenFindButton();
+        });
+    }
+    findTimer_->start();
 }
 
 void CMainFrame::ShowQuickHelp(int id) {

@@ -172,6 +172,12 @@ class CMainFrame : public QMainWindow, public FrameHost {
     QtClockActions* clock_ = nullptr;
     CScheduleListDlg* scheduleList_ = nullptr;
     CFindButtonPopup* findPopup_ = nullptr;
+    // Find Button waits for the window's activation after the shortcut; a
+    // window manager that refuses it is given a second at most.
+    static constexpr int kFindActivationPollMs = 20;
+    static constexpr int kFindActivationPolls = 50;
+    QTimer* findTimer_ = nullptr;
+    int findWaits_ = 0;
     std::unique_ptr<ShortcutDesktop> shortcutDesktop_;
     std::unique_ptr<CGlobalHotkey> hotkey_;
     std::map<int, std::function<void()>> commands_;
