@@ -65,6 +65,10 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::Activated, &frame, &CMainFrame::BringToFront);
 
     frame.Start(state);
+    // Closed during the start (a signal or the window's close box while the
+    // greeting was up): the main loop would never end.
+    if (model.closing)
+        return 0;
     TestHooksAfterStart(frame);
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QHelpEvent>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -277,6 +278,44 @@ TEST_F(MainFrameTest, TutorialSuspendsAutoHideAndStepsThroughItsLessons) {
     EXPECT_TRUE(model->settings.AutoHide) << "auto-hide comes back";
     EXPECT_EQ(frame->TutorialWindow(), nullptr);
     EXPECT_TRUE(OpenedAction(IdTutorial)->isEnabled());
+}
+
+TEST_F(MainFrameTest, TutorialRedrawsThePushpinAtOnceAndClosingClearsTheModalFlag) {
+    Start();
+    model->settings.AutoHide = true;
+    frame->RebuildMenuBar();
+    const auto pushpin = [&] {
+        auto* action = frame->menuBar()->findChild<QAction*>(QStringLiteral("bitmap219"));
+        return action ? action->icon().pixmap(16, 16).toImage() : QImage();
+    };
+    const QImage out = pushpin();
+    ASSERT_FALSE(out.isNull());
+    frame->RunCommand(IdTutorial);
+    EXPECT_NE(pushpin(), out) << "the pin goes in as auto-hide goes off";
+    model->modal = true; // a message box of the program was up with it
+    frame->TutorialWindow()->reject();
+    EXPECT_EQ(pushpin(), out);
+    EXPECT_FALSE(model->modal);
+}
+
+TEST_F(MainFrameTest, QuittingWithTheTutorialOpenSavesAutoHideAsItWas) {
+    Start();
+    model->settings.AutoHide = true;
+    frame->RunCommand(IdTutorial);
+    model->SetModified();
+    EXPECT_TRUE(frame->close());
+    EXPECT_NE(dir.Read("Buttons.cfg").find("AutoHide 1\r\n"), std::string::npos);
+
+    // A save that fails keeps the program, and the tutorial, open.
+    Start();
+    model->settings.AutoHide = true;
+    frame->RunCommand(IdTutorial);
+    model->SetModified();
+    model->programFolder = dir.Path() + "/gone";
+    tp.prompter.answers = {MsgAnswer::No};
+    EXPECT_FALSE(frame->close());
+    EXPECT_NE(frame->TutorialWindow(), nullptr);
+    EXPECT_FALSE(model->settings.AutoHide) << "still off while the tutorial stays";
 }
 
 TEST_F(MainFrameTest, QuickHelpShowsItsMessage) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLayout>
@@ -117,7 +118,8 @@ void CMainFrame::Start(const StartupState& state) {
     clock_ = new QtClockActions(model_, *this);
     clock_->Start();
 
-    if (ShowFirstUseGreeting(model_, state))
+    // The program may have been closed while the greeting was up.
+    if (ShowFirstUseGreeting(model_, state) && !model_.closing)
         OpenTutorial();
     // From here on the user's edits are recorded for undo.
     model_.changes.recording = true;
@@ -460,7 +462,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     const auto save = [this] {
         return WriteConfiguration(model_, model_.configName, SaveReport::Quiet);
     };
+    // The configuration keeps the auto-hide the open tutorial switched off.
+    if (tutorial_)
+        model_.settings.AutoHide = tutorial_->SavedAutoHide();
     if (!model_.closing && !MayClose(model_, save)) {
+        if (tutorial_)
+            model_.settings.AutoHide = false;
         event->ignore();
         return;
     }
@@ -472,6 +479,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         tutorial_->close();
     tray_->Remove();
     event->accept();
+    // Dialogs still open end too: before the main loop runs (the first-use
+    // greeting) quitting alone would leave the process behind without a window.
+    for (int i = 0; i < 8; ++i) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            break;
+        dialog->reject();
+    }
     QApplication::quit();
 }
 
@@ -521,13 +536,24 @@ void CMainFrame::OpenTutorial() {
         tutorial_->activateWindow();
         return;
     }
+    if (model_.closing)
+        return;
     tutorial_ = new Tutorial(model_, this);
     connect(tutorial_, &Tutorial::Closed, this, [this] {
         tutorial_ = nullptr;
-        RefreshMenus();
+        AutoHideChanged();
     });
     tutorial_->show();
+    AutoHideChanged();
+}
+
+void CMainFrame::AutoHideChanged() {
+    // The pushpin shows the setting at once, and a window rolled up while
+    // auto-hide was on comes back now that it is off.
+    RebuildMenuBar();
     RefreshMenus();
+    if (started_ && !model_.closing)
+        QMetaObject::invokeMethod(this, &CMainFrame::ReconcileActivation, Qt::QueuedConnection);
 }
 
 void CMainFrame::OpenFindButton() {

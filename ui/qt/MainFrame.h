@@ -153,6 +153,9 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void EndGeometryGuard();
     FrameActivity Activity() const;
     void ReconcileActivation();
+    // After AutoHide changed: the menu bar's pushpin, the menus, and the
+    // window rolled up or brought back to match.
+    void AutoHideChanged();
     void ApplyAutoHide(AutoHideAction action);
     void PlaceAndShow();
     // Editing commands, their keys and dropped files (MainFrameEditing.cpp).

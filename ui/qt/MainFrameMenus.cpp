@@ -94,8 +94,7 @@ void CMainFrame::BuildCommandTable() {
     commands_[IdPushpin] = [this] {
         PlayActionSound(model_, "Generic Button Click", true);
         model_.settings.AutoHide = !model_.settings.AutoHide;
-        RebuildMenuBar();
-        ReconcileActivation();
+        AutoHideChanged();
     };
     commands_[IdLock] = [this] {
         PlayActionSound(model_, "Generic Button Click", true);

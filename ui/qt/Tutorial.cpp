@@ -86,6 +86,8 @@ void Tutorial::ShowStep(int step) {
 
 void Tutorial::done(int result) {
     model_.settings.AutoHide = savedAutoHide_;
+    // A message box closed along with the tutorial leaves no modal state.
+    model_.modal = false;
     Q_EMIT Closed();
     QDialog::done(result);
 }

@@ -18,6 +18,9 @@ class Tutorial : public QDialog {
 
     int Step() const { return step_; }
     void ShowStep(int step);
+    // The AutoHide setting the tutorial switched off, which the
+    // configuration keeps when the program is saved on closing.
+    bool SavedAutoHide() const { return savedAutoHide_; }
 
   Q_SIGNALS:
     void Closed();
