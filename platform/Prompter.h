@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,11 @@ struct FileDialogRequest {
     bool confirmOverwrite = true;
     // Added to a typed name that has no extension ("cfg"); empty: none.
     std::string defaultSuffix;
+    // A filter whose files a name pattern cannot describe (programs are known
+    // by their execute bit and content): while filter `testedFilter` (1-based)
+    // is chosen, the dialog lists the folders and the files `test` accepts.
+    int testedFilter = 0;
+    std::function<bool(const std::string& path)> test;
 };
 
 struct FileDialogResult {

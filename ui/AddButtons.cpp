@@ -240,6 +240,14 @@ const std::vector<std::string>& AddButtonFilters() {
     return filters;
 }
 
+bool IsApplicationFile(const FileSystem& fs, const std::string& path) {
+    const std::string extension = ExtensionOf(path);
+    for (const char* known : {"desktop", "AppImage", "sh", "exe"})
+        if (EqualsNoCase(extension, known))
+            return true;
+    return fs.IsExecutableProgram(path);
+}
+
 int AddByFileDialog(CModel& model, int slot, bool inWindowsFolder) {
     int next = AddSlot(model, slot);
     if (next < 0)
@@ -252,6 +260,9 @@ int AddByFileDialog(CModel& model, int slot, bool inWindowsFolder) {
     request.filters = AddButtonFilters();
     request.filterIndex = model.DialogFilter(kAddDialog, static_cast<int>(request.filters.size()));
     request.multiple = true;
+    // The first filter lists programs beside the desktop entries.
+    request.testedFilter = 1;
+    request.test = [&fs](const std::string& path) { return IsApplicationFile(fs, path); };
     PlayActionSound(model, "Open File Selection Box", true);
     FileDialogResult result;
     {

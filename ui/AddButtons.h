@@ -4,6 +4,7 @@
 #include <vector>
 
 class CModel;
+class FileSystem;
 class EditDialogs;
 
 // The eight special buttons, in the order "All of the Above" adds them.
@@ -17,6 +18,11 @@ enum class SpecialButton {
     StartMenu,
     StartUp,
 };
+
+// A file the applications filter of the add-buttons dialog lists: a desktop
+// entry, an AppImage, a script or .exe by name, or any program (an execute
+// bit and an ELF header or "#!").
+bool IsApplicationFile(const FileSystem& fs, const std::string& path);
 
 // The add-buttons file dialog's filters ("Description|patterns"), seven of
 // them: the remembered filter index keeps its meaning across platforms.

@@ -1,11 +1,14 @@
 #include "platform/qt/QtPrompter.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
 
 namespace {
 
@@ -19,6 +22,49 @@ QString PathText(const std::string& s) {
 
 std::string PathBytes(const QString& s) {
     return QFile::encodeName(s).toStdString();
+}
+
+// Lists folders and the files a test accepts, while the dialog's tested
+// filter is chosen; otherwise everything the dialog's own filter lets through.
+class TestedFilesProxy : public QSortFilterProxyModel {
+  public:
+    TestedFilesProxy(std::function<bool(const std::string&)> test, QObject* parent)
+        : QSortFilterProxyModel(parent), test_(std::move(test)) {}
+
+    void SetTesting(bool testing) {
+        testing_ = testing;
+        invalidateFilter();
+    }
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        if (!testing_)
+            return true;
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files)
+            return true;
+        const QModelIndex index = files->index(row, 0, parent);
+        return files->isDir(index) || test_(PathBytes(files->filePath(index)));
+    }
+
+  private:
+    std::function<bool(const std::string&)> test_;
+    bool testing_ = false;
+};
+
+// Puts the tested filter in charge while it is chosen: the file model then
+// lists every name and the proxy decides.
+void UseTestedFilter(QFileDialog& dialog, const QStringList& filters, int testedFilter,
+                     TestedFilesProxy* proxy) {
+    const auto apply = [&dialog, filters, testedFilter, proxy](const QString& chosen) {
+        const bool testing = filters.indexOf(chosen) == testedFilter - 1;
+        if (testing)
+            if (auto* files = dialog.findChild<QFileSystemModel*>())
+                files->setNameFilters({});
+        proxy->SetTesting(testing);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, proxy, apply);
+    apply(dialog.selectedNameFilter());
 }
 
 QMessageBox::Icon BoxIcon(MsgIcon icon) {
@@ -148,6 +194,13 @@ FileDialogResult QtPrompter::ChooseFiles(const FileDialogRequest& request) {
         dialog.setDefaultSuffix(Text(request.defaultSuffix));
     if (!request.fileName.empty())
         dialog.selectFile(PathText(request.fileName));
+    if (request.test && request.testedFilter >= 1 && request.testedFilter <= filters.size()) {
+        // A proxy model needs Qt's own dialog.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* proxy = new TestedFilesProxy(request.test, &dialog);
+        dialog.setProxyModel(proxy);
+        UseTestedFilter(dialog, filters, request.testedFilter, proxy);
+    }
 
     FileDialogResult result;
     result.filterIndex = request.filterIndex;

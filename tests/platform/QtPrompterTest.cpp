@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QComboBox>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -128,6 +130,52 @@ TEST(QtPrompterTest, FileDialogReportsFilesFolderAndFilterEvenWhenCancelled) {
     const FileDialogResult cancelled = prompter.ChooseFiles(request);
     EXPECT_TRUE(cancelled.files.empty());
     EXPECT_EQ(cancelled.filterIndex, 1);
+}
+
+TEST(QtPrompterTest, TestedFilterListsWhatItsTestAcceptsBesideFolders) {
+    TempDir dir;
+    dir.Write("tool", "#!/bin/sh\n");
+    dir.Write("app.desktop", "[Desktop Entry]\n");
+    dir.Write("notes.txt", "notes\n");
+    dir.Write("sub/.keep", "");
+    FileDialogRequest request;
+    request.folder = dir.Path();
+    request.filters = {"Applications (*.desktop)|*.desktop", "Text Files (*.txt)|*.txt"};
+    request.testedFilter = 1;
+    request.test = [](const std::string& path) {
+        return path.ends_with("/tool") || path.ends_with(".desktop");
+    };
+    QtPrompter prompter;
+
+    QStringList tested;
+    QStringList named;
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        ASSERT_NE(view, nullptr);
+        const auto listed = [&](int atLeast) {
+            QStringList names;
+            for (int i = 0; i < 200 && names.size() < atLeast; ++i) {
+                QTest::qWait(10);
+                names.clear();
+                QAbstractItemModel* model = view->model();
+                for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
+                    names << model->index(row, 0, view->rootIndex()).data().toString();
+            }
+            names.sort();
+            return names;
+        };
+        tested = listed(3);
+        // The user picks the second filter in the dialog's list.
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        QTest::keyClick(types, Qt::Key_Down);
+        EXPECT_EQ(dialog->selectedNameFilter(), dialog->nameFilters().at(1));
+        named = listed(2);
+        dialog->reject();
+    });
+    prompter.ChooseFiles(request);
+    EXPECT_EQ(tested, QStringList({"app.desktop", "sub", "tool"}));
+    EXPECT_EQ(named, QStringList({"notes.txt", "sub"}));
 }
 
 TEST(QtPrompterTest, FolderChooserReturnsTheChosenFolderOrNothingWhenCancelled) {

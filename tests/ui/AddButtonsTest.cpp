@@ -40,6 +40,44 @@ TEST_F(AddButtons, FilesGoToTheNextEmptySlotsInChosenOrder) {
     EXPECT_EQ(request.folder, model.folders.windowsFolder);
 }
 
+TEST_F(AddButtons, ApplicationsFilterListsProgramsByContentAndEntriesByName) {
+    const auto make = [&](const std::string& name, const std::string& content, mode_t mode) {
+        const std::string path = dir.Write("bin/" + name, content);
+        ::chmod(path.c_str(), mode);
+        return path;
+    };
+    struct Case {
+        std::string path;
+        bool listed;
+    };
+    const Case cases[] = {
+        {make("xclock",
+              std::string("\x7f"
+                          "ELF\x02\x01",
+                          6),
+              0755),
+         true},
+        {make("script", "#!/bin/sh\n", 0755), true},
+        {make("notes-x", "plain text\n", 0755), false}, // x bit on a document
+        {make("not-run", "#!/bin/sh\n", 0644), false},  // a program without the x bit
+        {make("Editor.DESKTOP", "[Desktop Entry]\n", 0644), true},
+        {make("tool.AppImage", "", 0644), true},
+        {make("setup.sh", "", 0644), true},
+        {make("report.odt", "", 0644), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsApplicationFile(tp.fs, c.path), c.listed) << c.path;
+
+    // The add dialog hands the test to its first filter.
+    Choose({});
+    AddByFileDialog(model, -1);
+    const FileDialogRequest& request = tp.prompter.fileRequests.at(0);
+    EXPECT_EQ(request.testedFilter, 1);
+    ASSERT_TRUE(request.test);
+    EXPECT_TRUE(request.test(cases[0].path));
+    EXPECT_FALSE(request.test(cases[2].path));
+}
+
 TEST_F(AddButtons, SurplusFilesAreDroppedAndNothingIsReplaced) {
     for (int s = 0; s < kSlotsPerCategory; ++s)
         if (s != 97 && s != 99)
