@@ -302,6 +302,34 @@ int AddByFileDialog(CModel& model, int slot, bool inWindowsFolder) {
     return added;
 }
 
+int AddPickedApplications(CModel& model, EditDialogs& dialogs, int slot,
+                          const std::vector<std::string>& entries) {
+    if (entries.empty())
+        return 0;
+    const int first = AddSlot(model, slot);
+    int next = first;
+    int added = 0;
+    for (const std::string& entry : entries) {
+        if (next < 0)
+            break; // no empty slot left: the rest are not added
+        if (!FileExists(model.platform.fs, entry) || !MakeFileButton(model, next, entry))
+            continue;
+        PlayActionSound(model, "Add", true);
+        BeginChangeWithEntry(model, "Add Button via Application List", "Add Button", -1, next,
+                             true);
+        ++added;
+        next = next + 1 < kSlotsPerCategory ? model.FindFreeSlot(-1, next + 1, true) : -1;
+    }
+    if (added == 0)
+        return 0;
+    model.SetModified();
+    if (added == 1)
+        AfterAdd(model, dialogs, first);
+    else
+        model.View().ShowCategory();
+    return added;
+}
+
 void AddApplicationCommand(CModel& model, EditDialogs& dialogs, int slot) {
     AddApplicationAt(model, dialogs, slot, false);
 }

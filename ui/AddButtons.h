@@ -37,6 +37,13 @@ int AddByFileDialog(CModel& model, int slot, bool inWindowsFolder = false);
 // the file dialog, then the layout and, for one new button, its Button Text
 // dialog. The click on an empty slot uses it too.
 void AddApplicationCommand(CModel& model, EditDialogs& dialogs, int slot);
+// Adds the desktop entries picked from the installed applications as the
+// file dialog adds files: the first at `slot` (-1: the first empty slot,
+// after "Category is Full" when there is none), the rest in the next empty
+// slots; then the layout and, for one new button, its Button Text dialog.
+// Returns the number added.
+int AddPickedApplications(CModel& model, EditDialogs& dialogs, int slot,
+                          const std::vector<std::string>& entries);
 // View Apps In: Windows Folder.
 void ViewWindowsFolderApps(CModel& model, EditDialogs& dialogs);
 // The folder browser at `slot` (-1: the first empty slot); true when added.

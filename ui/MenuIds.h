@@ -17,6 +17,7 @@ enum CommandId : int {
 
     // Setup > Buttons.
     IdAddApplication = 32774,
+    IdAddInstalledApplication = 32975, // the installed applications as a list
     IdAddInternetAddress = 32956,
     IdAddFolder = 32785,
     IdAddMyComputer = 32907,

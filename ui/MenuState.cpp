@@ -54,6 +54,7 @@ MenuItemState CMenuState::State(int id, const MenuFacts& facts) const {
         st.enabled = !pending && m.FirstFreeCategoryIndex() >= 0;
         break;
     case IdAddApplication:
+    case IdAddInstalledApplication:
     case IdAddFolder:
         st.enabled = !pending && hasEmptySlot;
         break;

@@ -30,6 +30,7 @@ std::vector<MenuItemDef> BuildMainMenu() {
                 Sub("&Buttons",
                     {
                         Cmd(IdAddApplication, "Add &Application or Document...\tCtrl+A"),
+                        Cmd(IdAddInstalledApplication, "Add Installed Appli&cation..."),
                         Cmd(IdAddInternetAddress, "Add &Internet Address..."),
                         Cmd(IdAddFolder, "Add &Folder...\tCtrl+F"),
                         Sub("Add Special Buttons",

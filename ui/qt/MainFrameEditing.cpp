@@ -3,6 +3,7 @@
 // cancel a two-click operation, and dropped files.
 #include "ui/qt/MainFrame.h"
 
+#include <cstdlib>
 #include <set>
 
 #include <QFile>
@@ -16,6 +17,8 @@
 #include "ui/CategoryOps.h"
 #include "ui/ContextMenus.h"
 #include "ui/qt/DorvaneView.h"
+#include "ui/qt/InstalledAppsDialog.h"
+#include "ui/InstalledApps.h"
 #include "favorites/FavoritesCommands.h"
 #include "ui/MenuIds.h"
 #include "ui/qt/QtCollation.h"
@@ -37,6 +40,20 @@ void CMainFrame::BuildEditCommands() {
     const auto clicked = [&m] { return m.editState.rightClickedSlot; };
 
     commands_[IdAddApplication] = [&m, &d] { AddApplicationCommand(m, d, -1); };
+    commands_[IdAddInstalledApplication] = [this, &m, &d] {
+        const char* home = std::getenv("HOME");
+        const auto env = [](const char* name) {
+            const char* value = std::getenv(name);
+            return std::string(value ? value : "");
+        };
+        AddInstalledApplication(m, d, -1, ApplicationFolders(env, home ? home : "/"),
+                                [this](const std::vector<InstalledApplication>& apps) {
+                                    CInstalledAppsDlg dialog(apps, this);
+                                    return dialog.exec() == QDialog::Accepted
+                                               ? dialog.Chosen()
+                                               : std::vector<std::string>();
+                                });
+    };
     commands_[IdAddToFavorites] = [&m, clicked] { AddToFavorites(m, clicked()); };
     commands_[IdFavoritesAddCategory] = [&m] { AddCurrentCategory(m); };
     commands_[IdAddInternetAddress] = [&m, &d] { AddInternetAddress(m, d, -1); };
