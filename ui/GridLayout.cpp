@@ -204,11 +204,19 @@ int HitTestSlot(const GridState& g, int buttonW, int buttonH, Point p) {
 LayoutResult ComputeLayout(const CSettings& s, const ScreenMetrics& m, int usedSlots,
                            int frameOuterW, int frameOuterH, int measuredMenuHeight,
                            LayoutMemory& mem) {
-    const int menuHeight = MenuBarHeight(m, s.MenuVisible, measuredMenuHeight);
+    return ComputeLayout(
+        s, m, usedSlots, frameOuterW, frameOuterH, [=](int) { return measuredMenuHeight; }, mem);
+}
+
+LayoutResult ComputeLayout(const CSettings& s, const ScreenMetrics& m, int usedSlots,
+                           int frameOuterW, int frameOuterH,
+                           const std::function<int(int outerW)>& menuHeightAt, LayoutMemory& mem) {
     LayoutResult result;
     result.frameW = frameOuterW;
     result.frameH = frameOuterH;
     for (int pass = SizingPassCount(s); pass > 0; --pass) {
+        const int menuHeight =
+            MenuBarHeight(m, s.MenuVisible, s.MenuVisible ? menuHeightAt(result.frameW) : 0);
         const SizingResult r =
             RunSizingPass(s, m, usedSlots, result.frameW, result.frameH, menuHeight, mem);
         if (r.resize) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -131,15 +132,20 @@ std::vector<Rect> SlotRects(const GridState& g, int buttonW, int buttonH);
 // slots beyond the grid included).
 int HitTestSlot(const GridState& g, int buttonW, int buttonH, Point p);
 
-// A whole layout as the window runs it: the sizing passes with a fixed menu
-// height, then the placement. The frame's outer size after the layout is in
-// frameW/frameH.
+// A whole layout as the window runs it: the sizing passes, then the
+// placement. The frame's outer size after the layout is in frameW/frameH.
+// `menuHeightAt` measures the menu bar at an outer frame width; each pass asks
+// it again, as a bar that wraps grows taller when the width shrinks.
 struct LayoutResult {
     GridState grid;
     int frameW = 0;
     int frameH = 0;
     std::vector<Rect> slots;
 };
+LayoutResult ComputeLayout(const CSettings& s, const ScreenMetrics& m, int usedSlots,
+                           int frameOuterW, int frameOuterH,
+                           const std::function<int(int outerW)>& menuHeightAt, LayoutMemory& mem);
+// The same with a menu bar of one measured height at every width.
 LayoutResult ComputeLayout(const CSettings& s, const ScreenMetrics& m, int usedSlots,
                            int frameOuterW, int frameOuterH, int measuredMenuHeight,
                            LayoutMemory& mem);

@@ -174,6 +174,40 @@ TEST_F(Sizing, ConstantGridSizesBothAxesAndPassCountFollowsTheMenu) {
     EXPECT_EQ(SizingPassCount(s), 2);
 }
 
+TEST_F(Sizing, MenuBarThatWrapsAtTheNewWidthIsMeasuredInEachPass) {
+    // Rows fitted to the height, one column: the first pass narrows the
+    // window from 800 to one button's width, where the menu bar takes three
+    // lines instead of one.
+    CSettings s = GridSettings(3, 2);
+    s.NColsConstant = 1;
+    const auto wrapping = [](int outerW) { return outerW >= 300 ? 19 : 57; };
+    std::vector<int> widths;
+    const LayoutResult r = ComputeLayout(
+        s, m, 20, 800, 400,
+        [&](int outerW) {
+            widths.push_back(outerW);
+            return wrapping(outerW);
+        },
+        mem);
+    ASSERT_EQ(widths.size(), 4u);
+    EXPECT_EQ(widths[0], 800);
+    EXPECT_LT(widths[1], 300) << "later passes measure at the narrowed width";
+
+    LayoutMemory once, threeLines;
+    const LayoutResult oneLine = ComputeLayout(s, m, 20, 800, 400, 19, once);
+    const LayoutResult narrow = ComputeLayout(s, m, 20, 800, 400, 57, threeLines);
+    ASSERT_NE(oneLine.grid.rows, narrow.grid.rows) << "the case must tell the heights apart";
+    EXPECT_EQ(r.grid, narrow.grid);
+    EXPECT_EQ(r.frameH, narrow.frameH);
+
+    // A hidden menu bar is not measured.
+    s.MenuVisible = false;
+    widths.clear();
+    ComputeLayout(
+        s, m, 20, 800, 400, [&](int w) { return widths.push_back(w), 19; }, mem);
+    EXPECT_TRUE(widths.empty());
+}
+
 TEST_F(Sizing, TooTallKeepsTheFrameAndAFailedGridKeepsItsValues) {
     CSettings s = GridSettings(1, 3);
     mem.grid = GridState{1, 1, 1, 0, 0};

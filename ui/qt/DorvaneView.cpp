@@ -107,9 +107,9 @@ void CDorvaneView::Layout() {
         return;
     layoutRunning_ = true;
     const Rect outer = frame_.OuterRect();
-    const LayoutResult result =
-        ComputeLayout(model_.settings, frame_.Metrics(), UsedSlotCount(model_.LastUsedSlot(-1)),
-                      outer.w, outer.h, frame_.MeasuredMenuHeight(), memory_);
+    const LayoutResult result = ComputeLayout(
+        model_.settings, frame_.Metrics(), UsedSlotCount(model_.LastUsedSlot(-1)), outer.w, outer.h,
+        [this](int outerW) { return frame_.MeasuredMenuHeight(outerW); }, memory_);
     if (result.frameW != outer.w || result.frameH != outer.h)
         frame_.ResizeFromLayout(result.frameW, result.frameH);
     for (std::size_t i = 0; i < slots_.size(); ++i) {

@@ -170,11 +170,12 @@ Rect CMainFrame::OuterRect() const {
                 g.height() + f.top() + f.bottom()};
 }
 
-int CMainFrame::MeasuredMenuHeight() const {
+int CMainFrame::MeasuredMenuHeight(int outerW) const {
     if (!model_.settings.MenuVisible || !menuBar()->isVisible())
         return 0;
-    return menuBar()->heightForWidth(width()) > 0 ? menuBar()->heightForWidth(width())
-                                                  : menuBar()->sizeHint().height();
+    const QMargins f = ExpectedMargins();
+    const int height = menuBar()->heightForWidth(std::max(1, outerW - f.left() - f.right()));
+    return height > 0 ? height : menuBar()->sizeHint().height();
 }
 
 void CMainFrame::SetFrameRect(const Rect& rect) {

@@ -53,7 +53,8 @@ class CMainFrame : public QMainWindow, public FrameHost {
     // Window arithmetic inputs, from the screen the window is on.
     ScreenMetrics Metrics() const;
     Rect OuterRect() const;
-    int MeasuredMenuHeight() const;
+    // The menu bar's height in a frame `outerW` wide (a long bar wraps).
+    int MeasuredMenuHeight(int outerW) const;
     // The grid layout asks for a new outer size (position kept).
     void ResizeFromLayout(int w, int h);
     void AfterLayout();
