@@ -137,6 +137,7 @@ void CFrameGeometry::DockHorizontalStrip(int code, int x) {
     if (x < a.x || x >= a.Right())
         x = a.x;
     Place(DockedOnScreen(Rect{x, a.y, rect_.w, rect_.h}));
+    host_.Raise();
     s_.FrameX = x;
     if (s_.WindowWidthToScreen)
         SetWidthToScreen();
@@ -155,6 +156,7 @@ void CFrameGeometry::DockVerticalStrip(int code, int y) {
     if (y < a.y || y >= a.Bottom())
         y = a.y;
     Place(DockedOnScreen(Rect{a.x, y, rect_.w, rect_.h}));
+    host_.Raise();
     s_.FrameY = y;
     if (s_.WindowHeightToScreen)
         SetHeightToScreen();

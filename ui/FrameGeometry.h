@@ -33,6 +33,8 @@ class FrameHost {
     // CFrameGeometry::AfterLayout.
     virtual void Redisplay() = 0;
     virtual void ApplyZOrder() {}
+    // Brings the window to the top of the z-order (docking does).
+    virtual void Raise() {}
 };
 
 // The first geometry of the frame: the remembered one when both sizes are

@@ -19,6 +19,7 @@ class RecordingHost : public FrameHost {
     bool captionShown = true;
     bool hidden = false;
     int redisplays = 0;
+    int raises = 0;
     int layoutHeight = 116;
     std::function<void()> onRedisplay;
 
@@ -26,6 +27,7 @@ class RecordingHost : public FrameHost {
     void SetMenuAttached(bool attached) override { menuChanges.push_back(attached); }
     void SetCaptionShown(bool shown) override { captionShown = shown; }
     void SetHidden(bool h) override { hidden = h; }
+    void Raise() override { ++raises; }
     void Redisplay() override {
         ++redisplays;
         if (onRedisplay)
@@ -156,6 +158,21 @@ TEST_F(FrameGeometryTest, DockingOnASecondScreenAndAPositionFromAScreenThatIsGon
     EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{2000, 10, 300, 100}), 1);
     EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{1800, 10, 300, 100}), 1); // centre decides
     EXPECT_EQ(ScreenIndexFor(screens, 0, Rect{9000, 10, 300, 100}), 0);
+}
+
+TEST_F(FrameGeometryTest, DockingToEachEdgeRaisesTheWindow) {
+    host.layoutHeight = 0;
+    const std::function<void()> docks[] = {[&] { frame.DockTop(0); }, [&] { frame.DockLeft(0); },
+                                           [&] { frame.DockBottom(0); },
+                                           [&] { frame.DockRight(0); }};
+    for (const auto& dock : docks) {
+        host.raises = 0;
+        dock();
+        EXPECT_EQ(host.raises, 1);
+    }
+    host.raises = 0;
+    frame.UserResized(800, 300);
+    EXPECT_EQ(host.raises, 0) << "only the dock move raises";
 }
 
 TEST_F(FrameGeometryTest, StoredStripThatWouldRunPastTheWorkAreaStartsInsideIt) {

@@ -293,6 +293,11 @@ void CMainFrame::ApplyZOrder() {
         raise();
 }
 
+void CMainFrame::Raise() {
+    if (isVisible())
+        raise();
+}
+
 void CMainFrame::ApplyWindowSettings() {
     if (!started_)
         return;

@@ -119,6 +119,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     void SetHidden(bool hidden) override;
     void Redisplay() override;
     void ApplyZOrder() override;
+    void Raise() override;
 
   Q_SIGNALS:
     void FileDropped(const QString& file, const QPoint& pos);
