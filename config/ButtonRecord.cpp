@@ -13,7 +13,24 @@ PendingRecord::PendingRecord(PendingRecord&&) noexcept = default;
 PendingRecord& PendingRecord::operator=(PendingRecord&&) noexcept = default;
 
 void PendingRecord::Reset() {
-    *this = PendingRecord();
+    // Cleared field by field: the strings keep their buffers for the next
+    // record, so a load does not allocate them anew for every button.
+    slot = 0;
+    target.clear();
+    afterKeyword.clear();
+    url = false;
+    name.clear();
+    text.clear();
+    iconFile.clear();
+    iconIndex = 0;
+    directory.clear();
+    parameters.clear();
+    sound.clear();
+    openMode = 1;
+    backup = true;
+    schedule.reset();
+    for (std::string& note : download)
+        note.clear();
 }
 
 namespace {
@@ -25,7 +42,7 @@ class EpochClock : public Clock {
     LocalDateTime Now() const override { return {1970, 1, 1, 0, 0, 0, 4}; }
 };
 
-int OpenModeOf(const std::string& word) {
+int OpenModeOf(std::string_view word) {
     if (StringInList(word, "Maximized", "Maximize", "Maximum"))
         return 2;
     if (StringInList(word, "Minimized", "Minimize", "Minimum"))
@@ -37,15 +54,15 @@ int OpenModeOf(const std::string& word) {
 
 RecordLine ApplyRecordLine(PendingRecord& record, std::string_view line) {
     LineWords words(line);
-    const std::string key = words.Next();
+    const std::string_view key = words.NextView();
 
     const bool url = EqualsNoCase(key, "BUTTON_URL") || EqualsNoCase(key, "ITEM_URL");
     if (url || EqualsNoCase(key, "BUTTON") || EqualsNoCase(key, "ITEM")) {
         record.Reset();
         record.url = url;
-        record.afterKeyword = words.Rest();
+        record.afterKeyword = words.RestView();
         record.slot = words.NextInt();
-        record.target = words.Rest();
+        record.target = words.RestView();
         return RecordLine::Start;
     }
     if (EqualsNoCase(key, "END"))
@@ -65,15 +82,15 @@ RecordLine ApplyRecordLine(PendingRecord& record, std::string_view line) {
     else if (const int field = DownloadKeywordIndex(key); field >= 0)
         text = &record.download[static_cast<size_t>(field)];
     if (text) {
-        *text = words.Rest();
+        *text = words.RestView();
         return RecordLine::Field;
     }
 
     if (EqualsNoCase(key, "ICON")) {
         record.iconIndex = words.NextInt();
-        record.iconFile = words.Rest();
+        record.iconFile = words.RestView();
     } else if (EqualsNoCase(key, "OPEN")) {
-        record.openMode = OpenModeOf(words.Next());
+        record.openMode = OpenModeOf(words.NextView());
     } else if (EqualsNoCase(key, "SCHEDULE")) {
         static const EpochClock clock;
         record.schedule = ReadSchedule(words, clock);

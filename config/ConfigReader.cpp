@@ -75,7 +75,7 @@ const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() con
         if (IsSectionEnd(line, kButtonsEnd))
             break;
         LineWords words(line);
-        if (EqualsNoCase(words.Next(), "CATEGORY"))
+        if (EqualsNoCase(words.NextView(), "CATEGORY"))
             categoryLines_.push_back({words.Rest(), i + 1});
     }
     return categoryLines_;
@@ -158,7 +158,7 @@ void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
         const std::string_view line = TrimView(text.Line(i));
         if (line.empty())
             continue;
-        if (IsSectionEnd(line, kButtonsEnd) || EqualsNoCase(LineWords(line).Next(), "CATEGORY"))
+        if (IsSectionEnd(line, kButtonsEnd) || EqualsNoCase(LineWords(line).NextView(), "CATEGORY"))
             break;
         switch (ApplyRecordLine(record, line)) {
         case RecordLine::Start:

@@ -18,12 +18,12 @@ namespace {
 // spellings of the same file.
 constexpr size_t kMaxShortcutHops = 16;
 
-bool IsSpecialName(const std::string& name) {
+bool IsSpecialName(std::string_view name) {
     return std::any_of(std::begin(kSpecialFolderNames), std::end(kSpecialFolderNames),
                        [&](const char* special) { return EqualsNoCase(name, special); });
 }
 
-IconRole FolderRole(const std::string& name) {
+IconRole FolderRole(std::string_view name) {
     static constexpr std::pair<const char*, IconRole> kRoles[] = {
         {"Control Panel", IconRole::ControlPanel},
         {"Dial-Up Networking", IconRole::DialUpNetworking},
@@ -39,7 +39,7 @@ IconRole FolderRole(const std::string& name) {
     return IconRole::Folder;
 }
 
-bool IsIconFileExtension(const std::string& ext) {
+bool IsIconFileExtension(std::string_view ext) {
     return StringInList(ext, "ico", "exe", "dll", "icl") || StringInList(ext, "png", "svg", "xpm");
 }
 
@@ -155,11 +155,16 @@ void CButtonDef::Set(const std::string& name, const std::string& target,
     // gives others: a program file on Linux rarely carries an icon itself.
     if (!fromShortcut_ || openMode != 1)
         SetOpenMode(openMode);
+    // Working out the icon asks the icon source (a MIME look-up for a
+    // document), so it is done no more often than the state changes: a second
+    // LoadButtonIcon on the state the first left gives the same icon.
     if (!fromShortcut_ || !iconFile.empty()) {
         SetIconFile(iconFile);
-        SetIconIndex(iconIndex);
+        if ((iconIndex < 0 ? 0 : iconIndex) != iconIndex_)
+            SetIconIndex(iconIndex);
+    } else {
+        LoadButtonIcon();
     }
-    LoadButtonIcon();
 }
 
 void CButtonDef::Clear() {
@@ -301,11 +306,11 @@ std::string CButtonDef::TextLine2() const {
     return split == std::string::npos ? std::string() : text_.substr(split + 2);
 }
 
-bool CButtonDef::KindIs(const std::string& s) const {
+bool CButtonDef::KindIs(std::string_view s) const {
     return EqualsNoCase(kind_, s);
 }
 
-bool CButtonDef::NameIs(const std::string& s) const {
+bool CButtonDef::NameIs(std::string_view s) const {
     return EqualsNoCase(name_, s);
 }
 
@@ -341,14 +346,18 @@ void CButtonDef::DetermineKind() {
         kind_.clear();
     else if (StringInList(name_, "Control Panel", "Dial-Up Networking", "Printers"))
         kind_ = "folder";
-    else if (IsDriveRoot(fs, target_))
-        kind_ = "drive";
-    else if (fs.IsFolder(target_)) // a drive root is already ruled out
-        kind_ = "folder";
-    else if (EqualsNoCase(ExtensionOf(target_), "exe") || fs.IsExecutableProgram(target_))
-        kind_ = "exe";
-    else
-        kind_ = "document";
+    else {
+        // Asked once: a drive root and a folder are both folders.
+        const bool folder = fs.IsFolder(target_);
+        if (IsDriveRoot(fs, target_, folder))
+            kind_ = "drive";
+        else if (folder)
+            kind_ = "folder";
+        else if (EqualsNoCase(ExtensionOf(target_), "exe") || fs.IsExecutableProgram(target_))
+            kind_ = "exe";
+        else
+            kind_ = "document";
+    }
 }
 
 void CButtonDef::LoadButtonIcon() {

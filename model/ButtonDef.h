@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CModel;
@@ -87,8 +88,8 @@ class CButtonDef {
     bool IsFolder() const { return KindIs("folder"); }
     bool IsDrive() const { return KindIs("drive"); }
     bool IsUrl() const { return KindIs("url"); }
-    bool KindIs(const std::string& s) const;
-    bool NameIs(const std::string& s) const;
+    bool KindIs(std::string_view s) const;
+    bool NameIs(std::string_view s) const;
     bool IsSpecialFolder() const;
     // The icon drawn: the Control Panel icon for a "Control Panel" button
     // without one of its own.

@@ -48,8 +48,14 @@ std::string TitleOfName(const std::string& name) {
 } // namespace
 
 bool FileExists(const FileSystem& fs, const std::string& path, const std::string& folder) {
-    const std::string full = folder.empty() ? path : JoinPath(folder, path);
-    return FindPath(fs, full).has_value();
+    if (!folder.empty())
+        return FindPath(fs, JoinPath(folder, path)).has_value();
+    if (path.empty())
+        return false;
+    // Without a wildcard the entry is not needed, only whether there is one.
+    if (path.find_first_of("*?") == std::string::npos)
+        return fs.Exists(path);
+    return FindPath(fs, path).has_value();
 }
 
 bool IsExistingFolder(const FileSystem& fs, const std::string& path) {
@@ -59,18 +65,37 @@ bool IsExistingFolder(const FileSystem& fs, const std::string& path) {
     return entry && entry->isFolder;
 }
 
-bool IsDriveRoot(const FileSystem& fs, const std::string& s) {
+namespace {
+
+// The forms that are drive roots by their spelling alone.
+bool IsDriveRootSpelling(const std::string& s) {
     if ((s.size() == 2 || s.size() == 3) && IsAsciiLetter(s[0]) && s[1] == ':' &&
         (s.size() == 2 || s[2] == '\\'))
         return true;
-    if (s == "/")
+    return s == "/";
+}
+
+bool IsMountedRoot(const FileSystem& fs, const std::string& folderPath) {
+    const std::string folder = WithoutTrailingSeparators(folderPath);
+    const auto roots = fs.DriveRoots();
+    return std::find(roots.begin(), roots.end(), folder) != roots.end();
+}
+
+} // namespace
+
+bool IsDriveRoot(const FileSystem& fs, const std::string& s) {
+    if (IsDriveRootSpelling(s))
         return true;
     // Reading the mount table costs more than a stat, and most targets are files.
     if (s.empty() || !fs.IsFolder(s))
         return false;
-    const std::string folder = WithoutTrailingSeparators(s);
-    const auto roots = fs.DriveRoots();
-    return std::find(roots.begin(), roots.end(), folder) != roots.end();
+    return IsMountedRoot(fs, s);
+}
+
+bool IsDriveRoot(const FileSystem& fs, const std::string& s, bool isFolder) {
+    if (IsDriveRootSpelling(s))
+        return true;
+    return !s.empty() && isFolder && IsMountedRoot(fs, s);
 }
 
 std::string ExtensionOf(const std::string& s) {
@@ -128,14 +153,14 @@ std::string Capitalize(const std::string& s) {
     return head + Utf8Lower(text.substr(first), Utf8Lower(head) != head);
 }
 
-bool StringInList(const std::string& s, const std::string& a, const std::string& b,
-                  const std::string& c, const std::string& d, const std::string& e) {
+bool StringInList(std::string_view s, std::string_view a, std::string_view b, std::string_view c,
+                  std::string_view d, std::string_view e) {
     if (EqualsNoCase(s, a))
         return true;
-    for (const std::string* other : {&b, &c, &d, &e}) {
-        if (other->empty())
+    for (const std::string_view other : {b, c, d, e}) {
+        if (other.empty())
             return false;
-        if (EqualsNoCase(s, *other))
+        if (EqualsNoCase(s, other))
             return true;
     }
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class FileSystem;
 
@@ -16,6 +17,8 @@ bool IsExistingFolder(const FileSystem& fs, const std::string& path);
 // A drive root: the Windows forms "C:" and "C:\" (kept in stored data), "/" and
 // the mount points of this machine's block devices.
 bool IsDriveRoot(const FileSystem& fs, const std::string& s);
+// The same for a caller that has already asked whether `s` is a folder.
+bool IsDriveRoot(const FileSystem& fs, const std::string& s, bool isFolder);
 // The text after the last "." of the last path component, trimmed; empty
 // when there is none.
 std::string ExtensionOf(const std::string& s);
@@ -34,7 +37,7 @@ std::string LastPathComponent(const std::string& path);
 // rest in lower case.
 std::string Capitalize(const std::string& s);
 // `s` equals `a`, or one of `b` to `e` up to the first empty one, ignoring case.
-bool StringInList(const std::string& s, const std::string& a, const std::string& b = "",
-                  const std::string& c = "", const std::string& d = "", const std::string& e = "");
+bool StringInList(std::string_view s, std::string_view a, std::string_view b = {},
+                  std::string_view c = {}, std::string_view d = {}, std::string_view e = {});
 // The native path separator joined between a folder and a name.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -146,21 +146,27 @@ std::string Format(const char* fmt, ...) {
     return out;
 }
 
-LineWords::LineWords(std::string_view line) : rest_(TrimLeft(line)) {}
+static std::string_view TrimLeftView(std::string_view s) {
+    size_t b = 0;
+    while (b < s.size() && IsSpace(s[b]))
+        ++b;
+    return s.substr(b);
+}
 
-std::string LineWords::Next() {
+LineWords::LineWords(std::string_view line) : rest_(TrimLeftView(line)) {}
+
+std::string_view LineWords::NextView() {
     const size_t space = rest_.find(' ');
-    std::string word;
-    if (space == std::string::npos) {
-        word = rest_;
-        rest_.clear();
+    std::string_view word = rest_;
+    if (space == std::string_view::npos) {
+        rest_ = {};
     } else {
         word = rest_.substr(0, space);
-        rest_ = TrimLeft(std::string_view(rest_).substr(space + 1));
+        rest_ = TrimLeftView(rest_.substr(space + 1));
     }
     return word;
 }
 
-std::string LineWords::Rest() const {
-    return Trim(rest_);
+std::string_view LineWords::RestView() const {
+    return TrimView(rest_);
 }

@@ -32,15 +32,23 @@ std::string ShownText(std::string_view s, size_t maxBytes = kMaxShownText);
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // Splits configuration-file lines: the first word is taken off with the
-// space after it, and the remaining text is trimmed at its start.
+// space after it, and the remaining text is trimmed at its start. The words
+// are views into the line, which must outlive the splitter (a temporary
+// std::string is refused for that reason).
 class LineWords {
   public:
     explicit LineWords(std::string_view line);
-    std::string Next();
-    int NextInt() { return ParseInt(Next()); }
+    explicit LineWords(const char* line) : LineWords(std::string_view(line)) {}
+    explicit LineWords(const std::string& line) : LineWords(std::string_view(line)) {}
+    explicit LineWords(std::string&& line) = delete;
+
+    std::string_view NextView();
+    std::string Next() { return std::string(NextView()); }
+    int NextInt() { return ParseInt(NextView()); }
     // Everything not yet taken, trimmed at both ends.
-    std::string Rest() const;
+    std::string_view RestView() const;
+    std::string Rest() const { return std::string(RestView()); }
 
   private:
-    std::string rest_;
+    std::string_view rest_;
 };

@@ -41,6 +41,8 @@ class FileSystem {
     virtual std::optional<FileEntry> FindFirst(const std::string& pattern) const = 0;
     // Every match of `pattern`, in the order the folder lists them.
     virtual std::vector<FileEntry> FindAll(const std::string& pattern) const = 0;
+    // Whether FindFirst(path) would find something, without making its entry.
+    virtual bool Exists(const std::string& path) const { return FindFirst(path).has_value(); }
     virtual bool IsFolder(const std::string& path) const = 0;
     // A regular file with an execute bit whose content is a program (an ELF
     // header or "#!"), so a document on a mount with every x bit set stays a

@@ -42,7 +42,7 @@ void ReadAlarmsSection(CModel& model, const ConfigText& text, const std::string&
             ReportCorrupt(model);
             return;
         }
-        LineWords words(Trim(text.Line(i)));
+        LineWords words(TrimView(text.Line(i)));
         std::unique_ptr<CSchedule> alarm;
         if (EqualsNoCase(words.Next(), "SCHEDULE"))
             alarm = ReadSchedule(words, clock, message);

@@ -94,9 +94,23 @@ void PosixFileSystem::BeginLookupBatch() {
 
 void PosixFileSystem::EndLookupBatch() {
     if (batchDepth_ > 0 && --batchDepth_ == 0) {
+        lastKey_ = nullptr;
+        lastEntry_ = nullptr;
         statCache_.clear();
-        programCache_.clear();
     }
+}
+
+PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) const {
+    if (lastKey_ && *lastKey_ == path)
+        return *lastEntry_;
+    // One hash per path: try_emplace finds the entry or makes it in one go.
+    const auto [it, added] = statCache_.try_emplace(path);
+    if (added)
+        it->second.found = ::stat(path.c_str(), &it->second.st) == 0;
+    // Map nodes stay where they are when the table grows.
+    lastKey_ = &it->first;
+    lastEntry_ = &it->second;
+    return it->second;
 }
 
 bool PosixFileSystem::Stat(const std::string& path, struct stat& st) const {
@@ -105,14 +119,16 @@ bool PosixFileSystem::Stat(const std::string& path, struct stat& st) const {
         return false;
     if (batchDepth_ == 0)
         return ::stat(path.c_str(), &st) == 0;
-    auto it = statCache_.find(path);
-    if (it == statCache_.end()) {
-        CachedStat entry;
-        entry.found = ::stat(path.c_str(), &entry.st) == 0;
-        it = statCache_.emplace(path, entry).first;
-    }
-    st = it->second.st;
-    return it->second.found;
+    const CachedStat& entry = Lookup(path);
+    st = entry.st;
+    return entry.found;
+}
+
+bool PosixFileSystem::Exists(const std::string& path) const {
+    if (path.empty() || HasWildcard(path))
+        return FindFirst(path).has_value();
+    struct stat st {};
+    return Stat(path, st);
 }
 
 std::optional<FileEntry> PosixFileSystem::FindFirst(const std::string& pattern) const {
@@ -164,12 +180,12 @@ bool PosixFileSystem::IsFolder(const std::string& path) const {
 }
 
 bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
-    if (batchDepth_ == 0)
+    if (batchDepth_ == 0 || path.empty() || path.find('\0') != std::string::npos)
         return ReadIsExecutableProgram(path);
-    auto it = programCache_.find(path);
-    if (it == programCache_.end())
-        it = programCache_.emplace(path, ReadIsExecutableProgram(path)).first;
-    return it->second;
+    CachedStat& entry = Lookup(path);
+    if (entry.program < 0)
+        entry.program = ReadIsExecutableProgram(path) ? 1 : 0;
+    return entry.program == 1;
 }
 
 bool PosixFileSystem::ReadIsExecutableProgram(const std::string& path) const {

@@ -13,6 +13,7 @@ class PosixFileSystem : public FileSystem {
   public:
     std::optional<FileEntry> FindFirst(const std::string& pattern) const override;
     std::vector<FileEntry> FindAll(const std::string& pattern) const override;
+    bool Exists(const std::string& path) const override;
     bool IsFolder(const std::string& path) const override;
     bool IsExecutableProgram(const std::string& path) const override;
     std::vector<std::string> DriveRoots() const override;
@@ -31,17 +32,23 @@ class PosixFileSystem : public FileSystem {
   private:
     struct CachedStat {
         bool found = false;
+        signed char program = -1; // IsExecutableProgram's answer once asked; -1 before
         struct stat st {};
     };
 
     static std::vector<std::string> ReadDriveRoots();
     // stat(), answered from the batch's cache while a batch runs.
     bool Stat(const std::string& path, struct stat& st) const;
+    // The batch's entry for `path` (which holds no NUL), stat()ed on first use.
+    CachedStat& Lookup(const std::string& path) const;
     bool ReadIsExecutableProgram(const std::string& path) const;
 
     int batchDepth_ = 0;
     mutable std::unordered_map<std::string, CachedStat> statCache_;
-    mutable std::unordered_map<std::string, bool> programCache_;
+    // The entry asked for last: classifying a button asks about its target
+    // several times in a row, and a compare costs less than a hash.
+    mutable const std::string* lastKey_ = nullptr;
+    mutable CachedStat* lastEntry_ = nullptr;
 
     mutable std::vector<std::string> roots_;
     mutable std::chrono::steady_clock::time_point rootsTime_;

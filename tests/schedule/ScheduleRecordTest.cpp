@@ -15,7 +15,7 @@ class ScheduleRecord : public ::testing::Test {
 
     // Reads one stored schedule line, as the readers do after the keyword.
     std::unique_ptr<CSchedule> Read(const std::string& line, const std::string& message = "") {
-        LineWords words(Trim(line));
+        LineWords words(TrimView(line));
         EXPECT_TRUE(EqualsNoCase(words.Next(), "SCHEDULE")) << line;
         return ReadSchedule(words, clock, message);
     }
