@@ -15,8 +15,8 @@ constexpr const char* kHeaders[] = {
 };
 constexpr int kHeaderVersions[] = {10, 9, 8, 6, 5, 4};
 
-constexpr std::initializer_list<const char*> kSettingsEnd = {"FILE_DIALOG_PARAMETERS", "SOUNDS",
-                                                             "ALARMS", "BUTTONS"};
+const std::initializer_list<std::string_view> kSettingsEnd = {"FILE_DIALOG_PARAMETERS", "SOUNDS",
+                                                              "ALARMS", "BUTTONS"};
 constexpr int kDialogLines = 4;
 
 void BadKeyword(CModel& model, const ConfigSource& file) {
@@ -72,7 +72,9 @@ const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() con
         const std::string_view line = TrimView(text_.Line(i));
         if (line.empty())
             continue;
-        if (IsSectionEnd(line, kButtonsEnd))
+        // A section name is one word; most lines have a space and are none.
+        const bool oneWord = line.find(' ') == std::string_view::npos;
+        if (oneWord && IsSectionEnd(line, kButtonsEnd))
             break;
         LineWords words(line);
         if (EqualsNoCase(words.NextView(), "CATEGORY"))
@@ -158,7 +160,9 @@ void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
         const std::string_view line = TrimView(text.Line(i));
         if (line.empty())
             continue;
-        if (IsSectionEnd(line, kButtonsEnd) || EqualsNoCase(LineWords(line).NextView(), "CATEGORY"))
+        const bool oneWord = line.find(' ') == std::string_view::npos;
+        if ((oneWord && IsSectionEnd(line, kButtonsEnd)) ||
+            EqualsNoCase(LineWords(line).NextView(), "CATEGORY"))
             break;
         switch (ApplyRecordLine(record, line)) {
         case RecordLine::Start:

@@ -46,7 +46,7 @@ class ConfigSource {
 };
 
 // Where the button records of a file end (besides the next CATEGORY line).
-inline constexpr std::initializer_list<const char*> kButtonsEnd = {
+inline const std::initializer_list<std::string_view> kButtonsEnd = {
     "FILE_DIALOG_PARAMETERS", "SOUNDS", "ALARMS", "FAVORITES", "BUTTONS"};
 
 // The version a header line names (10, 9, 8, 6, 5 or 4), or -1.

@@ -1,10 +1,14 @@
 #include "config/ConfigText.h"
 
+#include <algorithm>
+
 #include "model/Text.h"
 
 ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
     std::string_view all(bytes_);
     size_t start = all.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    // Configuration lines are some 20 to 40 bytes long.
+    lines_.reserve(all.size() / 24 + 1);
     while (start < all.size()) {
         size_t end = all.find('\n', start);
         const size_t next = end == std::string_view::npos ? all.size() : end + 1;
@@ -18,17 +22,50 @@ ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
     }
 }
 
+namespace {
+
+// The longest name the word index serves; section names are shorter.
+constexpr size_t kMaxIndexedWord = 32;
+
+bool IsLineSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+bool HasSpace(std::string_view s) {
+    for (const char c : s)
+        if (IsLineSpace(c))
+            return true;
+    return false;
+}
+
+} // namespace
+
 size_t ConfigText::FindSection(std::string_view name, size_t from) const {
-    for (size_t i = from; i < lines_.size(); ++i) {
-        const std::string_view line = TrimView(lines_[i]);
-        if (!line.empty() && EqualsNoCase(line, name))
-            return i + 1;
+    if (name.empty() || name.size() > kMaxIndexedWord || HasSpace(name)) {
+        for (size_t i = from; i < lines_.size(); ++i) {
+            const std::string_view line = TrimView(lines_[i]);
+            if (!line.empty() && EqualsNoCase(line, name))
+                return i + 1;
+        }
+        return npos;
     }
+    if (!wordLinesBuilt_) {
+        wordLinesBuilt_ = true;
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            const std::string_view line = TrimView(lines_[i]);
+            if (!line.empty() && line.size() <= kMaxIndexedWord && !HasSpace(line))
+                wordLines_.push_back(i);
+        }
+    }
+    for (auto it = std::lower_bound(wordLines_.begin(), wordLines_.end(), from);
+         it != wordLines_.end(); ++it)
+        if (EqualsNoCase(TrimView(lines_[*it]), name))
+            return *it + 1;
     return npos;
 }
 
-bool IsSectionEnd(std::string_view trimmedLine, std::initializer_list<const char*> endSet) {
-    for (const char* name : endSet)
+bool IsSectionEnd(std::string_view trimmedLine, std::initializer_list<std::string_view> endSet) {
+    for (const std::string_view name : endSet)
         if (EqualsNoCase(trimmedLine, name))
             return true;
     return false;

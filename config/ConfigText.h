@@ -28,7 +28,12 @@ class ConfigText {
   private:
     std::string bytes_;
     std::vector<std::string_view> lines_;
+    // The lines that, trimmed, are one short word: the only ones a section
+    // name can equal. Built on the first search, so that the searches for
+    // each section do not trim every line of the file again.
+    mutable std::vector<size_t> wordLines_;
+    mutable bool wordLinesBuilt_ = false;
 };
 
 // Whether a trimmed line is one of the section names of `endSet` (ignoring case).
-bool IsSectionEnd(std::string_view trimmedLine, std::initializer_list<const char*> endSet);
+bool IsSectionEnd(std::string_view trimmedLine, std::initializer_list<std::string_view> endSet);

@@ -89,31 +89,44 @@ void SyncFolderOf(const std::string& path) {
 } // namespace
 
 void PosixFileSystem::BeginLookupBatch() {
-    ++batchDepth_;
+    if (batchDepth_++ == 0) {
+        statCache_.emplace(&arena_);
+        statCache_->reserve(4096);
+    }
 }
 
 void PosixFileSystem::EndLookupBatch() {
     if (batchDepth_ > 0 && --batchDepth_ == 0) {
-        lastKey_ = nullptr;
+        lastKey_ = {};
         lastEntry_ = nullptr;
-        statCache_.clear();
+        statCache_.reset();
+        arena_.release();
     }
 }
 
 PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) const {
-    if (lastKey_ && *lastKey_ == path)
+    if (lastEntry_ && lastKey_ == path)
         return *lastEntry_;
-    // One hash per path: try_emplace finds the entry or makes it in one go.
-    const auto [it, added] = statCache_.try_emplace(path);
-    if (added)
-        it->second.found = ::stat(path.c_str(), &it->second.st) == 0;
+    auto it = statCache_->find(std::string_view(path));
+    if (it == statCache_->end()) {
+        // The key is a copy in the arena, with a NUL for stat().
+        char* copy = static_cast<char*>(arena_.allocate(path.size() + 1, 1));
+        std::memcpy(copy, path.c_str(), path.size() + 1);
+        it = statCache_->emplace(std::string_view(copy, path.size()), CachedStat{}).first;
+        it->second.found = ::stat(copy, &it->second.st) == 0;
+    }
     // Map nodes stay where they are when the table grows.
-    lastKey_ = &it->first;
+    lastKey_ = it->first;
     lastEntry_ = &it->second;
     return it->second;
 }
 
 bool PosixFileSystem::Stat(const std::string& path, struct stat& st) const {
+    // The path asked for last holds no NUL: it is in the cache.
+    if (batchDepth_ > 0 && lastEntry_ && lastKey_ == path) {
+        st = lastEntry_->st;
+        return lastEntry_->found;
+    }
     // The system would stop at a NUL and answer for a shorter path.
     if (path.find('\0') != std::string::npos)
         return false;

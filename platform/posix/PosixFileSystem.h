@@ -3,6 +3,9 @@
 #include "platform/FileSystem.h"
 
 #include <chrono>
+#include <memory_resource>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 
 #include <sys/stat.h>
@@ -44,10 +47,13 @@ class PosixFileSystem : public FileSystem {
     bool ReadIsExecutableProgram(const std::string& path) const;
 
     int batchDepth_ = 0;
-    mutable std::unordered_map<std::string, CachedStat> statCache_;
+    // The batch's entries and their paths live in one arena, given back in
+    // one piece when the batch ends: a load adds thousands of them.
+    mutable std::pmr::monotonic_buffer_resource arena_;
+    mutable std::optional<std::pmr::unordered_map<std::string_view, CachedStat>> statCache_;
     // The entry asked for last: classifying a button asks about its target
     // several times in a row, and a compare costs less than a hash.
-    mutable const std::string* lastKey_ = nullptr;
+    mutable std::string_view lastKey_;
     mutable CachedStat* lastEntry_ = nullptr;
 
     mutable std::vector<std::string> roots_;
