@@ -15,6 +15,14 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
+// A loop, not find_first_of: that searches the set once for every byte.
+bool HasWildcard(const std::string& path) {
+    for (const char c : path)
+        if (c == '*' || c == '?')
+            return true;
+    return false;
+}
+
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -30,7 +38,7 @@ std::string WithoutTrailingSeparators(std::string path) {
 std::optional<FileEntry> FindPath(const FileSystem& fs, const std::string& path) {
     if (path.empty())
         return std::nullopt;
-    if (path.find_first_of("*?") == std::string::npos)
+    if (!HasWildcard(path))
         return fs.FindFirst(path);
     const std::string name = LastPathComponent(path);
     for (const FileEntry& entry : fs.FindAll(path))
@@ -53,7 +61,7 @@ bool FileExists(const FileSystem& fs, const std::string& path, const std::string
     if (path.empty())
         return false;
     // Without a wildcard the entry is not needed, only whether there is one.
-    if (path.find_first_of("*?") == std::string::npos)
+    if (!HasWildcard(path))
         return fs.Exists(path);
     return FindPath(fs, path).has_value();
 }

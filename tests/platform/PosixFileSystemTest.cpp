@@ -188,6 +188,57 @@ TEST_F(PosixFileSystemTest, LookupsAreCachedOnlyWhileABatchRuns) {
 
 namespace {
 
+// Inside a batch every answer is the one the system gives, whatever order
+// the paths are asked in (the last one asked is remembered apart).
+TEST_F(PosixFileSystemTest, BatchAnswersAgreeWithUncachedOnes) {
+    dir_.Write("doc.txt", "x");
+    dir_.Write("run.sh", "#!/bin/sh\n");
+    chmod(dir_.File("run.sh").c_str(), 0755);
+    dir_.Write("sub/inner.txt", "x");
+    const std::vector<std::string> paths = {
+        dir_.File("doc.txt"),
+        dir_.File("run.sh"),
+        dir_.File("sub"),
+        dir_.File("sub/"),
+        dir_.File("missing"),
+        dir_.File("*.txt"),
+        dir_.File("d?c.txt"),
+        "",
+        dir_.File("doc.txt") + std::string(1, '\0'),
+        std::string("/\0/etc"),
+        "/",
+    };
+    struct Answers {
+        bool exists, folder, program, found;
+        bool operator==(const Answers&) const = default;
+    };
+    const auto ask = [&](const std::string& p) {
+        return Answers{fs_.Exists(p), fs_.IsFolder(p), fs_.IsExecutableProgram(p),
+                       fs_.FindFirst(p).has_value()};
+    };
+    std::vector<Answers> plain;
+    for (const std::string& p : paths)
+        plain.push_back(ask(p));
+    EXPECT_TRUE(plain[0].exists && !plain[0].folder && !plain[0].program);
+    EXPECT_TRUE(plain[1].program);
+    EXPECT_TRUE(plain[2].folder && plain[3].folder);
+    EXPECT_FALSE(plain[4].exists);
+    EXPECT_TRUE(plain[5].exists && plain[6].exists);
+    EXPECT_FALSE(plain[7].exists || plain[8].exists || plain[9].exists);
+
+    const LookupBatch outer(fs_);
+    for (int round = 0; round < 2; ++round) {
+        const LookupBatch inner(fs_);
+        // Forwards, backwards and each path twice in a row.
+        for (size_t i = 0; i < paths.size(); ++i) {
+            EXPECT_EQ(ask(paths[i]), plain[i]) << i;
+            const size_t back = paths.size() - 1 - i;
+            EXPECT_EQ(ask(paths[back]), plain[back]) << back;
+            EXPECT_EQ(ask(paths[back]), plain[back]) << back;
+        }
+    }
+}
+
 TEST_F(PosixFileSystemTest, LinksThatLeadNowhereAreRefusedAndKept) {
     const std::string dangling = dir_.File("Dangling.cfg");
     const std::string looping = dir_.File("Loop.cfg");

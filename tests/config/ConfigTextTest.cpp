@@ -1,0 +1,116 @@
+#include "config/ConfigText.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "config/ButtonRecord.h"
+#include "model/Text.h"
+#include "schedule/Schedule.h"
+
+namespace {
+
+// The section search as a plain scan of every line, to hold the indexed one to.
+size_t ScanForSection(const ConfigText& text, std::string_view name, size_t from) {
+    for (size_t i = from; i < text.LineCount(); ++i) {
+        const std::string_view line = TrimView(text.Line(i));
+        if (!line.empty() && EqualsNoCase(line, name))
+            return i + 1;
+    }
+    return ConfigText::npos;
+}
+
+TEST(ConfigText, SectionSearchFindsWhatAScanOfEveryLineFinds) {
+    const std::string longName(40, 'X');
+    const std::string text = "\xEF\xBB\xBF"
+                             "SOUNDS\r\n"
+                             "NAME SOUNDS\r\n"
+                             "SOUNDS\tX\r\n"
+                             "  sounds \t\r\n"
+                             "\r\n"
+                             "DORVANE CATEGORIES and BUTTONS\r\n"
+                             "[InternetShortcut]\n" +
+                             longName + "\r\n  " + longName +
+                             "\nBUTTONS\n"
+                             "\v\fALARMS\f\n"
+                             "ALARMS";
+    const ConfigText config(text);
+    const std::vector<std::string> names = {"SOUNDS",
+                                            "sounds",
+                                            "BUTTONS",
+                                            "ALARMS",
+                                            "[InternetShortcut]",
+                                            "DORVANE CATEGORIES and BUTTONS",
+                                            longName,
+                                            "SOUNDS X",
+                                            "SOUNDS\tX",
+                                            "FAVORITES",
+                                            ""};
+    for (const std::string& name : names)
+        for (size_t from = 0; from <= config.LineCount() + 1; ++from)
+            EXPECT_EQ(config.FindSection(name, from), ScanForSection(config, name, from))
+                << '"' << name << "\" from " << from;
+    // Spot checks that the reference itself reads the file as meant.
+    EXPECT_EQ(config.FindSection("SOUNDS"), 1u);
+    EXPECT_EQ(config.FindSection("SOUNDS", 1), 4u);
+    EXPECT_EQ(config.FindSection("ALARMS"), 11u);
+    EXPECT_EQ(config.FindSection("ALARMS", 11), 12u);
+}
+
+TEST(ConfigText, LineWordsSplitAtSpacesAndTrimTheRest) {
+    const struct {
+        std::string_view line;
+        std::vector<std::string> words; // taken one after another
+        std::string rest;
+    } cases[] = {
+        {"  BUTTON 12  /opt/a b/tool  ", {"BUTTON", "12"}, "/opt/a b/tool"},
+        {"NAME", {"NAME", ""}, ""},
+        {"\tSOUND\t/x.wav", {"SOUND\t/x.wav"}, ""},
+        {"TEXT   two  spaces ", {"TEXT"}, "two  spaces"},
+        {"", {"", ""}, ""},
+    };
+    for (const auto& c : cases) {
+        LineWords words(c.line);
+        for (const std::string& expected : c.words)
+            EXPECT_EQ(words.Next(), expected) << c.line;
+        EXPECT_EQ(words.Rest(), c.rest) << c.line;
+        EXPECT_EQ(words.RestView(), c.rest) << c.line;
+    }
+}
+
+// A record header starts a record afresh: nothing of the record before it
+// (read into the same reused record) may carry over.
+TEST(ConfigText, EveryRecordHeaderStartsWithEmptyFields) {
+    PendingRecord record;
+    for (const char* line :
+         {"BUTTON_URL 7 http://example.com", "NAME Full", "TEXT Two\\nLines", "ICON 3 /icons/a.png",
+          "DIRECTORY /opt", "PARAMETERS -x", "SOUND /s.wav", "OPEN Maximized", "NO_BACKUP",
+          "AUTHOR Somebody", "SCHEDULE Daily 9 15 am"})
+        ASSERT_NE(ApplyRecordLine(record, line), RecordLine::Unknown) << line;
+    ASSERT_TRUE(record.schedule);
+
+    for (const char* header : {"BUTTON 2 /bin/ls", "ITEM /bin/ls"}) {
+        SCOPED_TRACE(header);
+        ASSERT_EQ(ApplyRecordLine(record, header), RecordLine::Start);
+        EXPECT_FALSE(record.url);
+        EXPECT_EQ(record.target, std::string_view(header).ends_with(" 2 /bin/ls") ? "/bin/ls" : "");
+        EXPECT_TRUE(record.name.empty());
+        EXPECT_TRUE(record.text.empty());
+        EXPECT_TRUE(record.iconFile.empty());
+        EXPECT_EQ(record.iconIndex, 0);
+        EXPECT_TRUE(record.directory.empty());
+        EXPECT_TRUE(record.parameters.empty());
+        EXPECT_TRUE(record.sound.empty());
+        EXPECT_EQ(record.openMode, 1);
+        EXPECT_TRUE(record.backup);
+        EXPECT_FALSE(record.schedule);
+        for (const std::string& note : record.download)
+            EXPECT_TRUE(note.empty());
+        // Fill it again for the next header.
+        ApplyRecordLine(record, "NAME Again");
+        ApplyRecordLine(record, "NO_BACKUP");
+    }
+}
+
+} // namespace
