@@ -22,7 +22,10 @@ class WindowFixture : public ::testing::Test {
     std::unique_ptr<CModel> model;
     std::unique_ptr<CMainFrame> frame;
 
+    // A second start replaces the window first: the old one refers to the
+    // model until it is gone.
     void StartWindow(const std::string& configText) {
+        frame.reset();
         dir.Write("Buttons.cfg", configText);
         model = std::make_unique<CModel>(tp.platform);
         model->programFolder = dir.Path();
