@@ -44,14 +44,6 @@ start() { # folder, config folder; run in the background, $! is the program
   cd "$work/$1" && XDG_CONFIG_HOME=$work/$2 XDG_RUNTIME_DIR=$work/runtime exec "$program"
 }
 
-activate() {
-  for _ in $(seq 50); do
-    focus "$1"
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && { sleep 0.3; return 0; }
-    sleep 0.1
-  done
-  fail "window $1 did not take the focus"
-}
 wait_active() {
   for _ in $(seq 50); do
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
@@ -157,23 +149,13 @@ grep -qi hotkey "$work/main/Buttons.cfg" && fail "the combination went into the 
 activate "$other"
 xdotool key ctrl+alt+d
 wait_active "$window" || fail "the shortcut did not bring Dorvane up"
-sleep 0.5
-xdotool type --delay 50 "marker"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
-[ -s "$marker" ] || fail "typing the name and Enter did not start the button's program"
+find_and_start marker "$marker" "typing the name and Enter did not start the button's program"
 
 # Pressed while Dorvane itself has the focus, it opens Find Button too.
 rm -f "$marker"
 activate "$window"
 xdotool key ctrl+alt+d
-sleep 0.5
-xdotool type --delay 50 "marker"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
-[ -s "$marker" ] || fail "the shortcut did nothing while Dorvane had the focus"
+find_and_start marker "$marker" "the shortcut did nothing while Dorvane had the focus"
 
 close_program "$dorvane"
 
@@ -196,12 +178,7 @@ for _ in $(seq 50); do [ "$(height)" -lt 40 ] && break; sleep 0.1; done
 xdotool key ctrl+alt+d
 for _ in $(seq 50); do [ "$(height)" -gt 60 ] && break; sleep 0.1; done
 [ "$(height)" -gt 60 ] || fail "the shortcut did not expand the rolled-up window"
-sleep 0.5
-xdotool type --delay 50 "marker"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
-[ -s "$marker" ] || fail "the expanded window's Find Button did not start the button"
+find_and_start marker "$marker" "the expanded window's Find Button did not start the button"
 
 close_program "$dorvane"
 echo "PASS: a held combination was reported, not stolen; the shortcut found and started a button"

@@ -29,16 +29,6 @@ pids+=($dorvane)
 window=$(find_window 'DORVANE  ') || fail "no window appeared"
 sleep 1
 
-# Activates window $1 and waits until it has the focus, so that the keys
-# that follow reach it.
-activate() {
-  for _ in $(seq 50); do
-    focus "$1"
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && { sleep 0.3; return 0; }
-    sleep 0.1
-  done
-  fail "window $1 did not take the focus"
-}
 
 width_of() {
   xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'

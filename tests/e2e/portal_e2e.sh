@@ -69,12 +69,7 @@ for _ in $(seq 50); do
 done
 [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ] ||
   fail "the portal's shortcut did not bring Dorvane up"
-sleep 0.5
-xdotool type --delay 50 "marker"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
-[ -s "$marker" ] || fail "typing the name and Enter did not start the button's program"
+find_and_start marker "$marker" "typing the name and Enter did not start the button's program"
 
 close_program "$dorvane"
 echo "PASS: the portal bound CTRL+ALT+d and its activation found and started a button"

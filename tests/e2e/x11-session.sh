@@ -51,6 +51,28 @@ focus() {
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
 }
 
+# Activates window $1 and waits until it has the focus, so that the keys
+# that follow reach it.
+activate() {
+  for _ in $(seq 50); do
+    focus "$1"
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && { sleep 0.3; return 0; }
+    sleep 0.1
+  done
+  fail "window $1 did not take the focus"
+}
+
+# Types $1 into the open Find Button field and presses Enter; fails with $3
+# unless the chosen button's program writes the file $2.
+find_and_start() {
+  sleep 0.5
+  xdotool type --delay 50 "$1"
+  sleep 0.3
+  xdotool key Return
+  for _ in $(seq 50); do [ -s "$2" ] && return 0; sleep 0.1; done
+  fail "$3"
+}
+
 # Closes Dorvane's window and checks that the program (pid $1) ends cleanly.
 close_program() {
   focus "$window"
