@@ -10,6 +10,7 @@
 #include "model/Category.h"
 #include "model/Model.h"
 #include "tests/support/TestPlatform.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/MenuIds.h"
 
 namespace {
@@ -39,18 +40,12 @@ QAction* Entry(QMenu* menu, const QString& text) {
     return nullptr;
 }
 
-class ConfigurationMenuTest : public ::testing::Test {
+class ConfigurationMenuTest : public WindowFixture {
   protected:
     void Start() {
-        dir.Write("Buttons.cfg", Config("Tools"));
         dir.Write("Work.cfg", Config("Office"));
         dir.Write("Buttons_Backup.cfg", Config("Old"));
-        model = std::make_unique<CModel>(tp.platform);
-        model->programFolder = dir.Path();
-        model->configName = "Buttons";
-        frame = std::make_unique<CMainFrame>(*model);
-        frame->Start(StartupState{});
-        QApplication::processEvents();
+        StartWindow(Config("Tools"));
     }
 
     // The Configurations popup of the menu bar, as it is about to open.
@@ -71,11 +66,6 @@ class ConfigurationMenuTest : public ::testing::Test {
                 return menu;
         return nullptr;
     }
-
-    TestPlatform tp;
-    TempDir dir;
-    std::unique_ptr<CModel> model;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 } // namespace
