@@ -343,9 +343,11 @@ void CMainFrame::RefreshMenus() {
         menu->menuAction()->setEnabled(menuState_.TopMenuEnabled(caption));
         menu->setTitle(QtText(TopMenuCaption(caption, model_.settings.ShortMenuCaptions)));
     }
-    for (QAction* action : bitmapActions_) {
-        const int id = ActionId(action);
-        action->setEnabled(menuState_.State(id, Facts()).enabled);
+    if (!bitmapActions_.empty()) {
+        // Finding the browser and the screen saver reads files; once a refresh.
+        const MenuFacts facts = Facts();
+        for (QAction* action : bitmapActions_)
+            action->setEnabled(menuState_.State(ActionId(action), facts).enabled);
     }
     RebuildCategoryMenus();
 }
@@ -363,7 +365,7 @@ void CMainFrame::RebuildMenuBar() {
     facts.alarmsSet = model_.alarms.AnyAlarm();
     facts.alarmDueSoon = model_.alarms.AlarmDueWithin(5);
     facts.scheduledLaunchesExist = AnyLaunchSchedule(model_);
-    facts.screenSaverAvailable = Facts().screenSaverAvailable;
+    facts.screenSaverAvailable = ScreenSaverAvailable(model_);
     const MenuBitmaps bitmaps = MenuBarBitmaps(model_.settings, facts);
     const auto makeAction = [this](const MenuBitmapItem& item) {
         auto* action =
