@@ -84,6 +84,7 @@ enum class MenuPicture {
 struct MenuBitmapItem {
     int id;
     MenuPicture picture;
+    bool operator==(const MenuBitmapItem&) const = default;
 };
 
 // Facts outside the settings that decide the bitmap items.
@@ -100,5 +101,6 @@ struct MenuBitmapFacts {
 struct MenuBitmaps {
     std::vector<MenuBitmapItem> leading;
     std::vector<MenuBitmapItem> trailing;
+    bool operator==(const MenuBitmaps&) const = default;
 };
 MenuBitmaps MenuBarBitmaps(const CSettings& s, const MenuBitmapFacts& facts);

@@ -15,11 +15,23 @@
 #include "ui/ViewRules.h"
 
 namespace {
-// Shows the wait cursor while a category is put on screen.
+// Shows the wait cursor while a category is put on a window that is on
+// screen (a hidden one has no cursor to change).
 class WaitCursor {
   public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    explicit WaitCursor(bool shown) : shown_(shown) {
+        if (shown_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~WaitCursor() {
+        if (shown_)
+            QApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    bool shown_;
 };
 
 QRect ToQRect(const Rect& r) {
@@ -50,7 +62,7 @@ bool CDorvaneView::ShowCategory(int index) {
         index = model_.CurrentCategoryIndex();
     if (index < 0 || index >= kMaxCategories)
         return false;
-    WaitCursor wait;
+    WaitCursor wait(isVisible());
     model_.SetCurrentCategoryIndex(index);
     ApplyButtonStyle();
     for (int i = 0; i < kSlotsPerCategory; ++i)
@@ -79,9 +91,14 @@ void CDorvaneView::RefreshSlot(int slot) {
     ButtonSlot* control = slots_[slot];
     control->SetFace(icon, ToQRect(face.icon), lines);
     control->SetActive(SlotActive(model_, slot));
+    // Qt announces every change to screen readers, equal text or not.
     const AccessibleText spoken = SlotAccessibleText(model_, slot);
-    control->setAccessibleName(QString::fromStdString(spoken.name));
-    control->setAccessibleDescription(QString::fromStdString(spoken.description));
+    const QString name = QString::fromStdString(spoken.name);
+    if (name != control->accessibleName())
+        control->setAccessibleName(name);
+    const QString description = QString::fromStdString(spoken.description);
+    if (description != control->accessibleDescription())
+        control->setAccessibleDescription(description);
 }
 
 void CDorvaneView::RefreshSlotStates() {

@@ -3,11 +3,13 @@
 #include "model/Startup.h"
 #include "ui/FrameGeometry.h"
 #include "ui/MenuState.h"
+#include "ui/MenuTable.h"
 #include "ui/ViewRules.h"
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QMainWindow>
@@ -198,6 +200,7 @@ class CMainFrame : public QMainWindow, public FrameHost {
     std::vector<std::string> configNames_;         // as the configuration menus list them
     static constexpr int kFixedFavoritesItems = 3;
     QList<QAction*> bitmapActions_;
+    std::optional<MenuBitmaps> shownBitmaps_; // the pictures bitmapActions_ show
     Rect programRect_;
     QMargins captionMargins_;
     bool frameless_ = false;

@@ -353,20 +353,31 @@ void CMainFrame::RefreshMenus() {
 }
 
 void CMainFrame::RebuildMenuBar() {
+    std::optional<MenuBitmaps> bitmaps;
+    if (model_.settings.MenuVisible) {
+        MenuBitmapFacts facts;
+        facts.categoryCount = model_.CategoryCount();
+        facts.alarmsSet = model_.alarms.AnyAlarm();
+        facts.alarmDueSoon = model_.alarms.AlarmDueWithin(5);
+        facts.scheduledLaunchesExist = AnyLaunchSchedule(model_);
+        facts.screenSaverAvailable = ScreenSaverAvailable(model_);
+        bitmaps = MenuBarBitmaps(model_.settings, facts);
+    }
+    // The same pictures are left in place: a start asks several times, and
+    // each new picture is drawn again and lays the menu bar out again.
+    if (bitmaps == shownBitmaps_) {
+        if (bitmaps)
+            RefreshMenus();
+        return;
+    }
     for (QAction* action : bitmapActions_) {
         menuBar()->removeAction(action);
         delete action;
     }
     bitmapActions_.clear();
-    if (!model_.settings.MenuVisible)
+    shownBitmaps_ = bitmaps;
+    if (!bitmaps)
         return;
-    MenuBitmapFacts facts;
-    facts.categoryCount = model_.CategoryCount();
-    facts.alarmsSet = model_.alarms.AnyAlarm();
-    facts.alarmDueSoon = model_.alarms.AlarmDueWithin(5);
-    facts.scheduledLaunchesExist = AnyLaunchSchedule(model_);
-    facts.screenSaverAvailable = ScreenSaverAvailable(model_);
-    const MenuBitmaps bitmaps = MenuBarBitmaps(model_.settings, facts);
     const auto makeAction = [this](const MenuBitmapItem& item) {
         auto* action =
             new QAction(QIcon(QString::fromUtf8(PicturePath(item.picture))), QString(), menuBar());
@@ -384,9 +395,9 @@ void CMainFrame::RebuildMenuBar() {
         return action;
     };
     QAction* first = menuBar()->actions().isEmpty() ? nullptr : menuBar()->actions().first();
-    for (const MenuBitmapItem& item : bitmaps.leading)
+    for (const MenuBitmapItem& item : bitmaps->leading)
         menuBar()->insertAction(first, makeAction(item));
-    for (const MenuBitmapItem& item : bitmaps.trailing)
+    for (const MenuBitmapItem& item : bitmaps->trailing)
         menuBar()->addAction(makeAction(item));
     RefreshMenus();
 }
