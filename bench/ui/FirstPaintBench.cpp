@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -101,32 +102,54 @@ int BareButtons(bool full) {
     return full ? 100 : 0;
 }
 
-void TimeStarts(benchmark::State& state, bool bare) {
+// Wall time of one start to first paint, or a negative time when it failed.
+double TimedStartMs(const ProgramFolder& folder, int bareButtons) {
+    const auto begin = std::chrono::steady_clock::now();
+    const pid_t pid = Start(folder, true, bareButtons);
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+        .count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Starts the bare program and the program by turns (the order swapping every
+// pair), so that a change in the machine's load touches both alike; the
+// counters are the medians and their ratio.
+void BM_StartToFirstPaint(benchmark::State& state) {
     const bool full = state.range(0) != 0;
     const ProgramFolder& folder = Folder(full);
+    std::vector<double> program, bare;
     for (auto _ : state) {
-        const pid_t pid = Start(folder, true, bare ? BareButtons(full) : -1);
-        int status = 0;
-        if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-            WEXITSTATUS(status) != 0) {
+        const bool bareFirst = program.size() % 2 == 0;
+        const double first = TimedStartMs(folder, bareFirst ? BareButtons(full) : -1);
+        const double second = TimedStartMs(folder, bareFirst ? -1 : BareButtons(full));
+        if (first < 0 || second < 0) {
             state.SkipWithError("the program did not start and end cleanly");
             break;
         }
+        bare.push_back(bareFirst ? first : second);
+        program.push_back(bareFirst ? second : first);
+        state.SetIterationTime((first + second) / 1e3);
     }
+    const double bareMs = Median(bare);
+    state.counters["program_ms"] = Median(program);
+    state.counters["bare_ms"] = bareMs;
+    state.counters["ratio"] = bareMs > 0 ? Median(program) / bareMs : 0;
     state.SetLabel(full ? "3000 buttons" : "empty configuration");
 }
-
-void BM_StartToFirstPaint(benchmark::State& state) {
-    TimeStarts(state, false);
-}
-void BM_BareStartToFirstPaint(benchmark::State& state) {
-    TimeStarts(state, true);
-}
-// Interleaved, so that a change in the machine's load touches both alike.
-BENCHMARK(BM_BareStartToFirstPaint)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_StartToFirstPaint)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_BareStartToFirstPaint)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_StartToFirstPaint)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartToFirstPaint)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(25)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Resident memory now (VmRSS) or at its peak so far (VmHWM), in KiB.
 long ResidentKb(pid_t pid, const char* field) {
@@ -163,23 +186,14 @@ void BM_BareIdleResidentMemory(benchmark::State& state) {
 BENCHMARK(BM_BareIdleResidentMemory)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(BM_IdleResidentMemory)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
-// Keeps each run's time and counters for the comparisons.
+// Keeps each benchmark's counters for the comparisons.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
-    std::map<std::string, double> seconds; // in one unit per benchmark, for ratios only
     std::map<std::string, benchmark::UserCounters> counters;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            // The median of repetitions where there are any, else the one run.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                seconds[run.run_name.str()] = run.GetAdjustedRealTime() / 1e3;
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
                 counters[run.run_name.str()] = run.counters;
-            } else if (run.iterations > 0 && run.run_type == Run::RT_Iteration &&
-                       !run.error_occurred && !seconds.count(run.run_name.str())) {
-                seconds[run.run_name.str()] =
-                    run.real_accumulated_time / static_cast<double>(run.iterations);
-                counters[run.run_name.str()] = run.counters;
-            }
         ConsoleReporter::ReportRuns(runs);
     }
 };
@@ -192,13 +206,12 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* arg : {"/0", "/1"}) {
         const std::string which = arg[1] == '0' ? "empty" : "3000 buttons";
-        const auto time =
-            reporter.seconds.find(std::string("BM_StartToFirstPaint") + arg + "/real_time");
-        const auto bare =
-            reporter.seconds.find(std::string("BM_BareStartToFirstPaint") + arg + "/real_time");
-        if (time != reporter.seconds.end() && bare != reporter.seconds.end() && bare->second > 0)
-            std::printf("start to first paint, %s: %.2f x bare Qt\n", which.c_str(),
-                        time->second / bare->second);
+        const auto paired = reporter.counters.find(std::string("BM_StartToFirstPaint") + arg +
+                                                   "/iterations:25/manual_time");
+        if (paired != reporter.counters.end())
+            std::printf("start to first paint, %s: %.2f x bare Qt (medians %.1f / %.1f ms)\n",
+                        which.c_str(), paired->second["ratio"].value,
+                        paired->second["program_ms"].value, paired->second["bare_ms"].value);
         const auto mem =
             reporter.counters.find(std::string("BM_IdleResidentMemory") + arg + "/iterations:1");
         const auto bareMem = reporter.counters.find(std::string("BM_BareIdleResidentMemory") + arg +

@@ -62,7 +62,8 @@ bool CDorvaneView::ShowCategory(int index) {
         index = model_.CurrentCategoryIndex();
     if (index < 0 || index >= kMaxCategories)
         return false;
-    WaitCursor wait(isVisible());
+    // A load shows its categories as it reads them; the cursor would flicker.
+    WaitCursor wait(isVisible() && !model_.loading);
     model_.SetCurrentCategoryIndex(index);
     ApplyButtonStyle();
     for (int i = 0; i < kSlotsPerCategory; ++i)
