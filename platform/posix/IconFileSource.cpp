@@ -306,16 +306,21 @@ std::string ProgramIconGroup(const BinaryFile& file, std::size_t index) {
 IconFileKind DetectIconFileKind(const std::string& file) {
     BinaryFile f(file);
     std::string head;
-    if (!f.Read(0, static_cast<std::size_t>(std::min<std::uint64_t>(f.Size(), 4096)), head))
+    if (!f.Read(0, static_cast<std::size_t>(std::min<std::uint64_t>(f.Size(), kIconKindHeadSize)),
+                head))
         return IconFileKind::None;
-    const std::string_view h(head);
+    return DetectIconFileKind(std::string_view(head));
+}
+
+IconFileKind DetectIconFileKind(std::string_view head) {
+    const std::string_view h = head.substr(0, kIconKindHeadSize);
     if (h.starts_with("MZ"))
         return IconFileKind::Program;
     if (h.starts_with(std::string_view("\0\0\1\0", 4)))
         return IconFileKind::Ico;
     if (h.starts_with("\x89PNG\r\n\x1a\n"))
         return IconFileKind::Png;
-    if (h.find("/* XPM */") != std::string_view::npos && h.find("/* XPM */") < 64)
+    if (h.find("/* XPM */") < 64)
         return IconFileKind::Xpm;
     if (h.find("<svg") != std::string_view::npos)
         return IconFileKind::Svg;
@@ -347,7 +352,12 @@ std::string ExtractIcoImage(const std::string& file, int index) {
     if (index < 0)
         return {};
     const IconFileKind kind = DetectIconFileKind(file);
-    BinaryFile f(file);
+    return ExtractIcoImage(BinaryFile(file), kind, index);
+}
+
+std::string ExtractIcoImage(const BinaryFile& f, IconFileKind kind, int index) {
+    if (index < 0)
+        return {};
     if (kind == IconFileKind::Program)
         return ProgramIconGroup(f, static_cast<std::size_t>(index));
     if (kind != IconFileKind::Ico)

@@ -6,6 +6,21 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 
+namespace {
+
+// Where a picture is drawn in the icon's place: scaled to fill it, a picture
+// that is not square keeping its shape, centred.
+QRect PictureRect(const QRect& place, const QPixmap& picture) {
+    if (picture.isNull())
+        return place;
+    QRect rect(QPoint(),
+               picture.deviceIndependentSize().toSize().scaled(place.size(), Qt::KeepAspectRatio));
+    rect.moveCenter(place.center());
+    return rect;
+}
+
+} // namespace
+
 ButtonSlot::ButtonSlot(int slot, QWidget* parent) : QAbstractButton(parent), slot_(slot) {
     setObjectName(QStringLiteral("slot%1").arg(slot));
     // Tab reaches the slots in order; a mouse click does not move the focus.
@@ -99,7 +114,7 @@ void ButtonSlot::paintEvent(QPaintEvent*) {
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
     const int shift = isDown() ? 1 : 0;
-    const QRect iconAt = iconRect_.translated(shift, shift);
+    const QRect iconAt = PictureRect(iconRect_.translated(shift, shift), icon_);
     if (!icon_.isNull()) {
         if (active_ || textMode_)
             painter.drawPixmap(iconAt, icon_);

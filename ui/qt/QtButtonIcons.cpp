@@ -58,10 +58,9 @@ QPixmap QtButtonIcons::RenderResource(const char* path) const {
 }
 
 QPixmap QtButtonIcons::Render(const ButtonIcon& icon) const {
-    const QSize size(kSize, kSize);
     QPixmap pixmap;
     if (icon.role == IconRole::File)
-        pixmap = IconPixmaps::FromFile(icon.file, icon.index).pixmap(size, ratio_);
+        pixmap = IconPixmaps::PixmapFromFile(icon.file, icon.index, kSize, ratio_);
     if (!pixmap.isNull())
         return pixmap;
 
