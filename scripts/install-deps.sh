@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins libxcb1-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins libxcb1-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox trayer xdotool imagemagick x11-utils dbus-x11
   desktop-file-utils appstream man-db python3-pyatspi gir1.2-atspi-2.0 at-spi2-core

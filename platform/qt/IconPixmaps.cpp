@@ -16,6 +16,7 @@
 
 #include "platform/posix/BinaryFile.h"
 #include "platform/posix/IconFileSource.h"
+#include "platform/qt/PngImage.h"
 
 namespace {
 
@@ -24,6 +25,9 @@ namespace {
 constexpr std::uint64_t kReadWholeUpTo = 256 * 1024;
 // Larger pictures are left to the decoder to read from the file in pieces.
 constexpr std::uint64_t kPictureInMemoryUpTo = 32 * 1024 * 1024;
+// PNG pictures up to this many pixels a side that are kept at full size are
+// decoded by libpng directly.
+constexpr int kDirectPngSideUpTo = 256;
 
 // An icon file opened once: its kind told from the bytes read first, and for
 // a picture its bytes (or, for a huge one, its name for the decoder).
@@ -57,18 +61,6 @@ class OpenedIconFile {
         return QByteArray::fromRawData(bytes_.data(), static_cast<qsizetype>(bytes_.size()));
     }
     QString Name() const { return QFile::decodeName(path_.c_str()); }
-    // Points `reader` at a raster picture: at its bytes through `buffer`, or
-    // at the file.
-    void PointReader(QImageReader& reader, QBuffer& buffer) const {
-        if (bytes_.empty()) {
-            reader.setFileName(Name());
-        } else {
-            buffer.setData(Bytes());
-            buffer.open(QIODevice::ReadOnly);
-            reader.setDevice(&buffer);
-        }
-        reader.setFormat(kind_ == IconFileKind::Png ? "png" : "xpm");
-    }
 
   private:
     std::string path_;
@@ -95,8 +87,29 @@ QImage ShrinkToBox(QImage image, int box) {
                         Qt::SmoothTransformation);
 }
 
-// One raster picture, decoded at the box size when it is larger.
-QImage ReadRaster(QImageReader& reader, int box) {
+// The picture of a .png or .xpm file, decoded at the box size when it is
+// larger (a `box` of 0 keeps its full size).
+QImage ReadRasterPicture(const OpenedIconFile& opened, int box) {
+    const QByteArray bytes = opened.Bytes();
+    if (opened.Kind() == IconFileKind::Png && !bytes.isEmpty()) {
+        // Larger pictures are left to the reader, which scales them while
+        // decoding instead of holding them whole.
+        QImage image = DecodePng(bytes, box > 0 ? box : kDirectPngSideUpTo);
+        if (!image.isNull())
+            return image;
+    }
+    QBuffer buffer;
+    QImageReader reader;
+    if (bytes.isEmpty()) {
+        reader.setFileName(opened.Name());
+    } else {
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+    }
+    reader.setFormat(opened.Kind() == IconFileKind::Png ? "png" : "xpm");
+    if (box <= 0)
+        return reader.read();
     const QSize full = reader.size();
     if (full.isValid() && LargerThanBox(full, box))
         reader.setScaledSize(FitInBox(full, box));
@@ -192,10 +205,7 @@ QIcon FromFile(const std::string& file, int index) {
     case IconFileKind::Xpm: {
         if (index != 0)
             return {};
-        QBuffer buffer;
-        QImageReader reader;
-        opened.PointReader(reader, buffer);
-        const QImage image = reader.read();
+        const QImage image = ReadRasterPicture(opened, 0);
         return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
     }
     case IconFileKind::Svg: {
@@ -227,10 +237,7 @@ QPixmap PixmapFromFile(const std::string& file, int index, int size, qreal ratio
     case IconFileKind::Xpm: {
         if (index != 0)
             break;
-        QBuffer buffer;
-        QImageReader reader;
-        opened.PointReader(reader, buffer);
-        image = ReadRaster(reader, box);
+        image = ReadRasterPicture(opened, box);
         break;
     }
     case IconFileKind::Svg: {
