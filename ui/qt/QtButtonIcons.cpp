@@ -24,6 +24,11 @@ const QPixmap& QtButtonIcons::Pixmap(const ButtonIcon& icon) {
 }
 
 const QPixmap& QtButtonIcons::DocumentPixmap(const std::string& path) {
+    // A name that tells no type costs a read of the file: each path is
+    // looked up once, not on every visit of its category.
+    const auto known = documentPaths_.find(path);
+    if (known != documentPaths_.end())
+        return *known->second;
     const QMimeType type = IconPixmaps::DocumentMimeType(path);
     const QString name = type.isValid() ? type.name() : QString();
     auto found = documents_.find(name);
@@ -34,6 +39,7 @@ const QPixmap& QtButtonIcons::DocumentPixmap(const std::string& path) {
             pixmap = Resource(IconNames::Document);
         found = documents_.emplace(name, pixmap).first;
     }
+    documentPaths_.emplace(path, &found->second);
     return found->second;
 }
 

@@ -35,5 +35,6 @@ class QtButtonIcons {
     qreal ratio_;
     std::map<Key, QPixmap> cache_;
     std::map<std::string, QPixmap> resources_;
-    std::map<QString, QPixmap> documents_;
+    std::map<QString, QPixmap> documents_; // by MIME type
+    std::map<std::string, const QPixmap*> documentPaths_;
 };
