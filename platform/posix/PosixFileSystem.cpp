@@ -117,7 +117,9 @@ PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) co
         char* copy = static_cast<char*>(arena_.allocate(path.size() + 1, 1));
         std::memcpy(copy, path.c_str(), path.size() + 1);
         it = statCache_->emplace(std::string_view(copy, path.size()), CachedStat{}).first;
-        it->second.found = ::stat(copy, &it->second.st) == 0;
+        struct stat st {};
+        it->second.found = ::stat(copy, &st) == 0;
+        it->second.mode = st.st_mode;
     }
     // Map nodes stay where they are when the table grows.
     lastKey_ = it->first;
@@ -125,39 +127,43 @@ PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) co
     return it->second;
 }
 
-bool PosixFileSystem::Stat(const std::string& path, struct stat& st) const {
+bool PosixFileSystem::StatMode(const std::string& path, mode_t& mode) const {
     // The path asked for last holds no NUL: it is in the cache.
     if (batchDepth_ > 0 && lastEntry_ && lastKey_ == path) {
-        st = lastEntry_->st;
+        mode = lastEntry_->mode;
         return lastEntry_->found;
     }
     // The system would stop at a NUL and answer for a shorter path.
     if (path.find('\0') != std::string::npos)
         return false;
-    if (batchDepth_ == 0)
-        return ::stat(path.c_str(), &st) == 0;
+    if (batchDepth_ == 0) {
+        struct stat st {};
+        const bool found = ::stat(path.c_str(), &st) == 0;
+        mode = st.st_mode;
+        return found;
+    }
     const CachedStat& entry = Lookup(path);
-    st = entry.st;
+    mode = entry.mode;
     return entry.found;
 }
 
 bool PosixFileSystem::Exists(const std::string& path) const {
     if (path.empty() || HasWildcard(path))
         return FindFirst(path).has_value();
-    struct stat st {};
-    return Stat(path, st);
+    mode_t mode = 0;
+    return StatMode(path, mode);
 }
 
 std::optional<FileEntry> PosixFileSystem::FindFirst(const std::string& pattern) const {
     if (pattern.empty())
         return std::nullopt;
     if (!HasWildcard(pattern)) {
-        struct stat st {};
-        if (!Stat(pattern, st))
+        mode_t mode = 0;
+        if (!StatMode(pattern, mode))
             return std::nullopt;
         std::string folder, name;
         SplitPath(pattern, folder, name);
-        return FileEntry{name.empty() ? pattern : name, S_ISDIR(st.st_mode)};
+        return FileEntry{name.empty() ? pattern : name, S_ISDIR(mode)};
     }
     auto all = FindAll(pattern);
     if (all.empty())
@@ -192,8 +198,8 @@ std::vector<FileEntry> PosixFileSystem::FindAll(const std::string& pattern) cons
 }
 
 bool PosixFileSystem::IsFolder(const std::string& path) const {
-    struct stat st {};
-    return !path.empty() && Stat(path, st) && S_ISDIR(st.st_mode);
+    mode_t mode = 0;
+    return !path.empty() && StatMode(path, mode) && S_ISDIR(mode);
 }
 
 bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
@@ -206,9 +212,9 @@ bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
 }
 
 bool PosixFileSystem::ReadIsExecutableProgram(const std::string& path) const {
-    struct stat st {};
-    if (path.empty() || !Stat(path, st) || !S_ISREG(st.st_mode) ||
-        (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0)
+    mode_t mode = 0;
+    if (path.empty() || !StatMode(path, mode) || !S_ISREG(mode) ||
+        (mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0)
         return false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)

@@ -33,15 +33,17 @@ class PosixFileSystem : public FileSystem {
     void EndLookupBatch() override;
 
   private:
+    // What the checks need of a stat(): a load keeps thousands of these.
     struct CachedStat {
         bool found = false;
         signed char program = -1; // IsExecutableProgram's answer once asked; -1 before
-        struct stat st {};
+        mode_t mode = 0;
     };
 
     static std::vector<std::string> ReadDriveRoots();
-    // stat(), answered from the batch's cache while a batch runs.
-    bool Stat(const std::string& path, struct stat& st) const;
+    // The file type and permission bits of stat(), answered from the batch's
+    // cache while a batch runs.
+    bool StatMode(const std::string& path, mode_t& mode) const;
     // The batch's entry for `path` (which holds no NUL), stat()ed on first use.
     CachedStat& Lookup(const std::string& path) const;
     bool ReadIsExecutableProgram(const std::string& path) const;
