@@ -130,6 +130,17 @@ TEST_F(MainFrameTest, CategoryMenusAndArrowsShowOtherCategories) {
     games->trigger();
     EXPECT_EQ(model->CurrentCategoryIndex(), 1);
     EXPECT_NE(frame->windowTitle().indexOf(QStringLiteral("Games")), -1);
+    EXPECT_TRUE(FindAction(frame->menuBar(), kFirstCategoryId + 1)->isChecked());
+    EXPECT_FALSE(FindAction(frame->menuBar(), kFirstCategoryId)->isChecked());
+    EXPECT_TRUE(FindAction(frame->SystemMenu(), kFirstSystemCategoryId + 1)->isChecked());
+
+    // A renamed category shows under its new name in both lists.
+    model->Category(1)->SetName("Puzzles");
+    frame->RebuildCategoryMenus();
+    EXPECT_EQ(FindAction(frame->menuBar(), kFirstCategoryId + 1)->text(),
+              QStringLiteral("Puzzles"));
+    EXPECT_EQ(FindAction(frame->SystemMenu(), kFirstSystemCategoryId + 1)->text(),
+              QStringLiteral("Puzzles"));
 
     frame->RunCommand(IdCategoryDown);
     EXPECT_EQ(model->CurrentCategoryIndex(), 2);

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -197,7 +199,9 @@ class CMainFrame : public QMainWindow, public FrameHost {
     std::map<std::string, QMenu*> systemTopMenus_; // the window menu's copies by caption
     std::vector<QMenu*> favoritesMenus_;           // the menu bar's and the system menu's
     std::vector<QMenu*> configurationMenus_;       // the same two
-    std::vector<std::string> configNames_;         // as the configuration menus list them
+    // The categories the category menus list, by index: rebuilt when they change.
+    std::vector<std::pair<int, std::string>> shownCategoryNames_;
+    std::vector<std::string> configNames_; // as the configuration menus list them
     static constexpr int kFixedFavoritesItems = 3;
     QList<QAction*> bitmapActions_;
     std::optional<MenuBitmaps> shownBitmaps_; // the pictures bitmapActions_ show

@@ -443,6 +443,26 @@ void CMainFrame::RebuildFavoritesMenu() {
 }
 
 void CMainFrame::RebuildCategoryMenus() {
+    std::vector<std::pair<int, std::string>> names;
+    for (int i = 0; i < kMaxCategories; ++i)
+        if (const CCategory* category = model_.Category(i))
+            names.emplace_back(i, category->Name());
+    // Showing another category changes only the check marks.
+    if (names == shownCategoryNames_) {
+        const auto check = [this](QMenu* menu, int firstId) {
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions()) {
+                const int id = ActionId(action);
+                if (id >= firstId && id < firstId + kMaxCategories)
+                    action->setChecked(id - firstId == model_.CurrentCategoryIndex());
+            }
+        };
+        check(categoriesMenu_, kFirstCategoryId);
+        check(systemMenu_, kFirstSystemCategoryId);
+        return;
+    }
+    shownCategoryNames_ = names;
     // The menu bar's list follows its fixed items; the window menu's list
     // stands at its top, before the first separator.
     const auto fill = [this](QMenu* menu, int firstId, QAction* before) {
@@ -455,11 +475,8 @@ void CMainFrame::RebuildCategoryMenus() {
                 delete action;
             }
         }
-        for (int i = 0; i < kMaxCategories; ++i) {
-            const CCategory* category = model_.Category(i);
-            if (!category)
-                continue;
-            auto* action = new QAction(QtText(ShownText(category->Name())), menu);
+        for (const auto& [i, name] : shownCategoryNames_) {
+            auto* action = new QAction(QtText(ShownText(name)), menu);
             menu->insertAction(before, action);
             action->setData(firstId + i);
             action->setCheckable(true);
