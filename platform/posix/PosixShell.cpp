@@ -5,7 +5,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <poll.h>
 #include <spawn.h>
 #include <string_view>
@@ -16,6 +15,7 @@
 #include <unistd.h>
 
 #include "model/Text.h"
+#include "platform/posix/BinaryFile.h"
 #include "platform/posix/ShellWords.h"
 
 extern char** environ;
@@ -107,10 +107,13 @@ int SpawnErrorResult(int error, const std::string& path) {
 // The desktop ids listed for `mimeType` in the [Default Applications] section
 // of a mimeapps.list file, in order.
 std::vector<std::string> DefaultsFor(const std::string& file, const std::string& mimeType) {
-    std::ifstream in(file);
-    std::string line;
+    // Such lists are a few kilobytes; a larger file is not one.
+    constexpr std::size_t kMaxListSize = 1 << 20;
+    std::string text;
+    if (!BinaryFile(file).ReadAll(kMaxListSize, text))
+        return {};
     bool inDefaults = false;
-    while (std::getline(in, line)) {
+    for (const std::string& line : SplitList(text, '\n')) {
         const std::string trimmed = Trim(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
             inDefaults = trimmed == "[Default Applications]";
