@@ -52,56 +52,114 @@ int OpenModeOf(std::string_view word) {
 
 } // namespace
 
+namespace {
+
+struct KeyName {
+    std::string_view name;
+    RecordKey key;
+};
+
+constexpr KeyName kKeyNames[] = {
+    {"BUTTON", RecordKey::Button},
+    {"NAME", RecordKey::Name},
+    {"TEXT", RecordKey::Text},
+    {"PARAMETERS", RecordKey::Parameters},
+    {"DIRECTORY", RecordKey::Directory},
+    {"SOUND", RecordKey::Sound},
+    {"end", RecordKey::End},
+    {"ICON", RecordKey::Icon},
+    {"OPEN", RecordKey::Open},
+    {"SCHEDULE", RecordKey::Schedule},
+    {"NO_BACKUP", RecordKey::NoBackup},
+    {"BUTTON_URL", RecordKey::ButtonUrl},
+    {"ITEM", RecordKey::Item},
+    {"ITEM_URL", RecordKey::ItemUrl},
+    {"CATEGORY", RecordKey::Category},
+    {"FAVORITE", RecordKey::Ignored},
+    {"CREATED", RecordKey::Ignored},
+    {"USAGE", RecordKey::Ignored},
+};
+
+} // namespace
+
+RecordKey ClassifyRecordKey(std::string_view word) {
+    // Keywords are 3 to 17 letters; a length compare rules out most of them.
+    if (word.size() < 3 || word.size() > 17)
+        return RecordKey::Unknown;
+    for (const KeyName& k : kKeyNames)
+        if (k.name.size() == word.size() && EqualsNoCase(k.name, word))
+            return k.key;
+    if (const int field = DownloadKeywordIndex(word); field >= 0)
+        return static_cast<RecordKey>(static_cast<int>(RecordKey::Download) + field);
+    return RecordKey::Unknown;
+}
+
 RecordLine ApplyRecordLine(PendingRecord& record, std::string_view line) {
     LineWords words(line);
-    const std::string_view key = words.NextView();
+    const RecordKey key = ClassifyRecordKey(words.NextView());
+    return ApplyRecordField(record, key, words.RestView());
+}
 
-    const bool url = EqualsNoCase(key, "BUTTON_URL") || EqualsNoCase(key, "ITEM_URL");
-    if (url || EqualsNoCase(key, "BUTTON") || EqualsNoCase(key, "ITEM")) {
+RecordLine ApplyRecordField(PendingRecord& record, RecordKey key, std::string_view rest) {
+    LineWords words(rest);
+    std::string* text = nullptr;
+    switch (key) {
+    case RecordKey::Button:
+    case RecordKey::ButtonUrl:
+    case RecordKey::Item:
+    case RecordKey::ItemUrl:
         record.Reset();
-        record.url = url;
+        record.url = key == RecordKey::ButtonUrl || key == RecordKey::ItemUrl;
         record.afterKeyword = words.RestView();
         record.slot = words.NextInt();
         record.target = words.RestView();
         return RecordLine::Start;
-    }
-    if (EqualsNoCase(key, "END"))
+    case RecordKey::End:
         return RecordLine::End;
-
-    std::string* text = nullptr;
-    if (EqualsNoCase(key, "NAME"))
+    case RecordKey::Name:
         text = &record.name;
-    else if (EqualsNoCase(key, "TEXT"))
+        break;
+    case RecordKey::Text:
         text = &record.text;
-    else if (EqualsNoCase(key, "DIRECTORY"))
+        break;
+    case RecordKey::Directory:
         text = &record.directory;
-    else if (EqualsNoCase(key, "PARAMETERS"))
+        break;
+    case RecordKey::Parameters:
         text = &record.parameters;
-    else if (EqualsNoCase(key, "SOUND"))
+        break;
+    case RecordKey::Sound:
         text = &record.sound;
-    else if (const int field = DownloadKeywordIndex(key); field >= 0)
-        text = &record.download[static_cast<size_t>(field)];
-    if (text) {
-        *text = words.RestView();
-        return RecordLine::Field;
-    }
-
-    if (EqualsNoCase(key, "ICON")) {
+        break;
+    case RecordKey::Icon:
         record.iconIndex = words.NextInt();
         record.iconFile = words.RestView();
-    } else if (EqualsNoCase(key, "OPEN")) {
+        return RecordLine::Field;
+    case RecordKey::Open:
         record.openMode = OpenModeOf(words.NextView());
-    } else if (EqualsNoCase(key, "SCHEDULE")) {
+        return RecordLine::Field;
+    case RecordKey::Schedule: {
         static const EpochClock clock;
         record.schedule = ReadSchedule(words, clock);
-    } else if (EqualsNoCase(key, "NO_BACKUP")) {
-        record.backup = false;
-    } else if (EqualsNoCase(key, "FAVORITE") || EqualsNoCase(key, "CREATED") ||
-               EqualsNoCase(key, "USAGE")) {
-        // Lines of older versions, accepted and ignored.
-    } else {
-        return RecordLine::Unknown;
+        return RecordLine::Field;
     }
+    case RecordKey::NoBackup:
+        record.backup = false;
+        return RecordLine::Field;
+    case RecordKey::Ignored:
+        return RecordLine::Field;
+    case RecordKey::Category:
+    case RecordKey::Unknown:
+        return RecordLine::Unknown;
+    default: {
+        const int field = static_cast<int>(key) - static_cast<int>(RecordKey::Download);
+        if (field < 0 || field >= CDownloadData::FieldCount)
+            return RecordLine::Unknown;
+        text = &record.download[static_cast<size_t>(field)];
+        break;
+    }
+    }
+    *text = words.RestView();
     return RecordLine::Field;
 }
 

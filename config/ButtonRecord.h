@@ -44,8 +44,37 @@ enum class RecordLine {
     Unknown, // any other first word
 };
 
+// The first word of a record line, told apart once so that a line read
+// again (two categories of one name) is not compared keyword by keyword again.
+enum class RecordKey : unsigned char {
+    Button,
+    ButtonUrl,
+    Item,
+    ItemUrl,
+    End,
+    Name,
+    Text,
+    Directory,
+    Parameters,
+    Sound,
+    Icon,
+    Open,
+    Schedule,
+    NoBackup,
+    Ignored,  // FAVORITE, CREATED, USAGE: lines of older versions
+    Category, // not a record line: starts the next category
+    Download, // first of the ten download notes, in CDownloadData::Field order
+    Unknown = Download + 10,
+};
+
+// The key of a line's first word (ASCII case ignored).
+RecordKey ClassifyRecordKey(std::string_view word);
+
 // Applies one trimmed, non-empty line to `record`.
 RecordLine ApplyRecordLine(PendingRecord& record, std::string_view line);
+// The same for a line already split: `key` of its first word and `rest`, the
+// text after that word and the spaces following it.
+RecordLine ApplyRecordField(PendingRecord& record, RecordKey key, std::string_view rest);
 
 // Makes the button of a completed record: constructed from name, target, icon
 // file and index; a URL record gets kind "url" (and the address icon when it

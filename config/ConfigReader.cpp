@@ -62,25 +62,45 @@ ConfigSource ConfigSource::Read(const FileSystem& fs, const std::string& path) {
 }
 
 const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() const {
+    IndexButtons();
+    return categoryLines_;
+}
+
+const std::vector<ConfigSource::RecordEntry>& ConfigSource::Records() const {
+    IndexButtons();
+    return records_;
+}
+
+void ConfigSource::IndexButtons() const {
     if (indexed_)
-        return categoryLines_;
+        return;
     indexed_ = true;
     const size_t start = text_.FindSection("BUTTONS");
     if (start == ConfigText::npos)
-        return categoryLines_;
+        return;
+    // A button record takes some eight lines.
+    records_.reserve((text_.LineCount() - start) * 7 / 8);
     for (size_t i = start; i < text_.LineCount(); ++i) {
         const std::string_view line = TrimView(text_.Line(i));
         if (line.empty())
             continue;
-        // A section name is one word; most lines have a space and are none.
-        const bool oneWord = line.find(' ') == std::string_view::npos;
-        if (oneWord && IsSectionEnd(line, kButtonsEnd))
-            break;
         LineWords words(line);
-        if (EqualsNoCase(words.NextView(), "CATEGORY"))
-            categoryLines_.push_back({words.Rest(), i + 1});
+        const std::string_view first = words.NextView();
+        // A section name is one word; most lines have a space and are none.
+        if (first.size() == line.size() && IsSectionEnd(line, kButtonsEnd))
+            break;
+        const RecordKey key = ClassifyRecordKey(first);
+        if (key == RecordKey::Category) {
+            if (!categoryLines_.empty())
+                categoryLines_.back().last = records_.size();
+            categoryLines_.push_back({words.RestView(), records_.size(), records_.size()});
+        } else if (!categoryLines_.empty()) {
+            // Lines before the first category belong to none and are not read.
+            records_.push_back({key, words.RestView()});
+        }
     }
-    return categoryLines_;
+    if (!categoryLines_.empty())
+        categoryLines_.back().last = records_.size();
 }
 
 int HeaderVersion(std::string_view firstLine) {
@@ -117,7 +137,7 @@ void ReadCategories(CModel& model, const ConfigSource& file) {
                 "Category Name Missing", MsgIcon::Stop);
             return;
         }
-        model.CreateCategory(-1, category.name);
+        model.CreateCategory(-1, std::string(category.name));
     }
 }
 
@@ -144,27 +164,20 @@ void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
     if (!category)
         return;
     // With two categories of the same name, both take the records of the first.
-    size_t start = ConfigText::npos;
+    const ConfigSource::CategoryLine* found = nullptr;
     for (const ConfigSource::CategoryLine& line : file.CategoryLines()) {
         if (EqualsNoCase(line.name, category->Name())) {
-            start = line.next;
+            found = &line;
             break;
         }
     }
-    if (start == ConfigText::npos)
+    if (!found)
         return;
 
-    const ConfigText& text = file.Text();
+    const std::vector<ConfigSource::RecordEntry>& records = file.Records();
     PendingRecord record;
-    for (size_t i = start; i < text.LineCount(); ++i) {
-        const std::string_view line = TrimView(text.Line(i));
-        if (line.empty())
-            continue;
-        const bool oneWord = line.find(' ') == std::string_view::npos;
-        if ((oneWord && IsSectionEnd(line, kButtonsEnd)) ||
-            EqualsNoCase(LineWords(line).NextView(), "CATEGORY"))
-            break;
-        switch (ApplyRecordLine(record, line)) {
+    for (size_t i = found->first; i < found->last; ++i) {
+        switch (ApplyRecordField(record, records[i].key, records[i].rest)) {
         case RecordLine::Start:
         case RecordLine::Field:
             break;

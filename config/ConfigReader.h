@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/ButtonRecord.h"
 #include "config/ConfigText.h"
 
 #include <cerrno>
@@ -26,14 +27,23 @@ class ConfigSource {
     const std::string& ReadFailure() const { return readFailure_; }
     const ConfigText& Text() const { return text_; }
 
-    // A CATEGORY line of the BUTTONS section: its name and the index of the
-    // line after it. Built on first use, so every category read does not scan
-    // the file from its start again.
-    struct CategoryLine {
-        std::string name;
-        size_t next;
+    // One non-empty line of a category's records, split once: the key of its
+    // first word and the text after it.
+    struct RecordEntry {
+        RecordKey key;
+        std::string_view rest;
     };
+    // A CATEGORY line of the BUTTONS section: its name and its records, the
+    // entries [first, last) of Records().
+    struct CategoryLine {
+        std::string_view name;
+        size_t first;
+        size_t last;
+    };
+    // Built in one scan of the BUTTONS section on first use, so that every
+    // category read does not scan the file again.
     const std::vector<CategoryLine>& CategoryLines() const;
+    const std::vector<RecordEntry>& Records() const;
 
   private:
     std::string path_;
@@ -41,8 +51,11 @@ class ConfigSource {
     int readError_ = 0;
     std::string readFailure_;
     ConfigText text_;
+    void IndexButtons() const;
+
     mutable bool indexed_ = false;
     mutable std::vector<CategoryLine> categoryLines_;
+    mutable std::vector<RecordEntry> records_;
 };
 
 // Where the button records of a file end (besides the next CATEGORY line).

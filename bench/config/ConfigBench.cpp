@@ -150,20 +150,15 @@ void ReadAndParse(benchmark::State& state) {
     Fixture& f = Full();
     for (auto _ : state) {
         const ConfigSource file = ConfigSource::Read(f.tp.fs, f.path);
-        const ConfigText& text = file.Text();
         PendingRecord record;
         int records = 0;
-        for (const ConfigSource::CategoryLine& category : file.CategoryLines()) {
-            for (size_t i = category.next; i < text.LineCount(); ++i) {
-                const std::string line = Trim(text.Line(i));
-                if (line.empty())
-                    continue;
-                if (IsSectionEnd(line, kButtonsEnd) ||
-                    EqualsNoCase(LineWords(line).Next(), "CATEGORY"))
-                    break;
-                records += ApplyRecordLine(record, line) == RecordLine::End ? 1 : 0;
-            }
-        }
+        const std::vector<ConfigSource::RecordEntry>& entries = file.Records();
+        for (const ConfigSource::CategoryLine& category : file.CategoryLines())
+            for (size_t i = category.first; i < category.last; ++i)
+                records += ApplyRecordField(record, entries[i].key, entries[i].rest) ==
+                                   RecordLine::End
+                               ? 1
+                               : 0;
         benchmark::DoNotOptimize(records);
     }
 }
