@@ -3,10 +3,10 @@
 #include "platform/FileSystem.h"
 
 #include <chrono>
-#include <memory_resource>
+#include <cstdint>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -33,30 +33,43 @@ class PosixFileSystem : public FileSystem {
     void EndLookupBatch() override;
 
   private:
-    // What the checks need of a stat(): a load keeps thousands of these.
     struct CachedStat {
         bool found = false;
         signed char program = -1; // IsExecutableProgram's answer once asked; -1 before
         mode_t mode = 0;
     };
+    // One entry of the batch's table: the path's hash, its bytes (in keys_,
+    // NUL-terminated) and what stat() said. An empty slot has no key.
+    struct Slot {
+        uint64_t hash = 0;
+        uint32_t keyAt = 0;
+        uint32_t keySize = 0;
+        CachedStat stat;
+        bool used = false;
+    };
 
     static std::vector<std::string> ReadDriveRoots();
-    // The file type and permission bits of stat(), answered from the batch's
-    // cache while a batch runs.
+    // The mode stat() gives, answered from the batch's table while a batch runs.
     bool StatMode(const std::string& path, mode_t& mode) const;
-    // The batch's entry for `path` (which holds no NUL), stat()ed on first use.
-    CachedStat& Lookup(const std::string& path) const;
+    // The batch's entry for `path`, stat()ed on first use; null when the table
+    // cannot take the path. The pointer lasts until the next path not yet in
+    // the table is looked up.
+    CachedStat* Lookup(const std::string& path) const;
+    std::string_view KeyOf(const Slot& slot) const {
+        return {keys_.data() + slot.keyAt, slot.keySize};
+    }
+    void GrowTable() const;
     bool ReadIsExecutableProgram(const std::string& path) const;
 
     int batchDepth_ = 0;
-    // The batch's entries and their paths live in one arena, given back in
-    // one piece when the batch ends: a load adds thousands of them.
-    mutable std::pmr::monotonic_buffer_resource arena_;
-    mutable std::optional<std::pmr::unordered_map<std::string_view, CachedStat>> statCache_;
+    // Open addressing with linear probing; the size is a power of two, at
+    // most half of it used. A load adds thousands of paths.
+    mutable std::vector<Slot> table_;
+    mutable size_t tableUsed_ = 0;
+    mutable std::vector<char> keys_;
     // The entry asked for last: classifying a button asks about its target
     // several times in a row, and a compare costs less than a hash.
-    mutable std::string_view lastKey_;
-    mutable CachedStat* lastEntry_ = nullptr;
+    mutable const Slot* last_ = nullptr;
 
     mutable std::vector<std::string> roots_;
     mutable std::chrono::steady_clock::time_point rootsTime_;
