@@ -4,24 +4,6 @@
 
 #include "model/Text.h"
 
-ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
-    std::string_view all(bytes_);
-    size_t start = all.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    // Configuration lines are some 20 to 40 bytes long.
-    lines_.reserve(all.size() / 24 + 1);
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        const size_t next = end == std::string_view::npos ? all.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = all.size();
-        std::string_view line = all.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines_.push_back(line);
-        start = next;
-    }
-}
-
 namespace {
 
 // The longest name the word index serves; section names are shorter.
@@ -38,7 +20,34 @@ bool HasSpace(std::string_view s) {
     return false;
 }
 
+// Whether a line, trimmed, is one word short enough to be a section name.
+bool IsWordLine(std::string_view line) {
+    const std::string_view word = TrimView(line);
+    return !word.empty() && word.size() <= kMaxIndexedWord && !HasSpace(word);
+}
+
 } // namespace
+
+ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
+    std::string_view all(bytes_);
+    size_t start = all.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    // Configuration lines are some 20 to 40 bytes long.
+    lines_.reserve(all.size() / 24 + 1);
+    // The lines a section name can be on are noted in the same pass.
+    while (start < all.size()) {
+        size_t end = all.find('\n', start);
+        const size_t next = end == std::string_view::npos ? all.size() : end + 1;
+        if (end == std::string_view::npos)
+            end = all.size();
+        std::string_view line = all.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (IsWordLine(line))
+            wordLines_.push_back(lines_.size());
+        lines_.push_back(line);
+        start = next;
+    }
+}
 
 size_t ConfigText::FindSection(std::string_view name, size_t from) const {
     if (name.empty() || name.size() > kMaxIndexedWord || HasSpace(name)) {
@@ -48,14 +57,6 @@ size_t ConfigText::FindSection(std::string_view name, size_t from) const {
                 return i + 1;
         }
         return npos;
-    }
-    if (!wordLinesBuilt_) {
-        wordLinesBuilt_ = true;
-        for (size_t i = 0; i < lines_.size(); ++i) {
-            const std::string_view line = TrimView(lines_[i]);
-            if (!line.empty() && line.size() <= kMaxIndexedWord && !HasSpace(line))
-                wordLines_.push_back(i);
-        }
     }
     for (auto it = std::lower_bound(wordLines_.begin(), wordLines_.end(), from);
          it != wordLines_.end(); ++it)

@@ -29,10 +29,9 @@ class ConfigText {
     std::string bytes_;
     std::vector<std::string_view> lines_;
     // The lines that, trimmed, are one short word: the only ones a section
-    // name can equal. Built on the first search, so that the searches for
-    // each section do not trim every line of the file again.
-    mutable std::vector<size_t> wordLines_;
-    mutable bool wordLinesBuilt_ = false;
+    // name can equal. Noted while the lines are split, so that the searches
+    // for each section do not trim every line of the file again.
+    std::vector<size_t> wordLines_;
 };
 
 // Whether a trimmed line is one of the section names of `endSet` (ignoring case).
