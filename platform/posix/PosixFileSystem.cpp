@@ -131,11 +131,43 @@ void PosixFileSystem::BeginLookupBatch() {
 void PosixFileSystem::EndLookupBatch() {
     if (batchDepth_ > 0 && --batchDepth_ == 0) {
         last_ = nullptr;
+        for (const auto& [folder, fd] : folders_)
+            if (fd >= 0)
+                ::close(fd);
+        folders_.clear();
+        lastFolder_ = nullptr;
         // Given back: a batch holds some hundred bytes a path.
         std::vector<Slot>().swap(table_);
         std::vector<char>().swap(keys_);
         tableUsed_ = 0;
     }
+}
+
+int PosixFileSystem::FolderFd(std::string_view folder) const {
+    if (lastFolder_ && lastFolder_->first == folder)
+        return lastFolder_->second;
+    auto it = folders_.find(folder);
+    if (it == folders_.end()) {
+        if (folders_.size() >= kMaxFolderFds)
+            return -1;
+        const std::string name(folder);
+        const int fd = ::open(name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        it = folders_.emplace(name, fd).first;
+    }
+    lastFolder_ = &*it;
+    return it->second;
+}
+
+bool PosixFileSystem::StatInFolder(const std::string& path, struct stat& st) const {
+    // Most paths of a load share a few folders: asked relative to the open
+    // folder, the system walks one name instead of the whole path.
+    const size_t slash = path.rfind('/');
+    if (slash != std::string::npos && slash + 1 < path.size()) {
+        const int fd = FolderFd(std::string_view(path.data(), slash == 0 ? 1 : slash));
+        if (fd >= 0)
+            return ::fstatat(fd, path.c_str() + slash + 1, &st, 0) == 0;
+    }
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 void PosixFileSystem::GrowTable() const {
@@ -184,7 +216,7 @@ PosixFileSystem::CachedStat* PosixFileSystem::Lookup(const std::string& path) co
     ++tableUsed_;
     struct stat st {};
     // The system would stop at a NUL and answer for a shorter path.
-    slot.stat.found = path.find('\0') == std::string::npos && ::stat(path.c_str(), &st) == 0;
+    slot.stat.found = path.find('\0') == std::string::npos && StatInFolder(path, st);
     slot.stat.mode = slot.stat.found ? st.st_mode : 0;
     last_ = &slot;
     return &slot.stat;

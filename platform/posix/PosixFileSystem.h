@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,11 @@ class PosixFileSystem : public FileSystem {
         return {keys_.data() + slot.keyAt, slot.keySize};
     }
     void GrowTable() const;
+    // stat() of a path new to the batch, relative to its folder's descriptor.
+    bool StatInFolder(const std::string& path, struct stat& st) const;
+    // The batch's descriptor of `folder` (O_PATH), -1 when it cannot be opened
+    // or the batch holds enough of them already.
+    int FolderFd(std::string_view folder) const;
     bool ReadIsExecutableProgram(const std::string& path) const;
 
     int batchDepth_ = 0;
@@ -70,6 +76,11 @@ class PosixFileSystem : public FileSystem {
     // The entry asked for last: classifying a button asks about its target
     // several times in a row, and a compare costs less than a hash.
     mutable const Slot* last_ = nullptr;
+    // Folders the batch's paths lie in, opened once each (at most
+    // kMaxFolderFds, so a load never runs short of descriptors).
+    static constexpr size_t kMaxFolderFds = 64;
+    mutable std::map<std::string, int, std::less<>> folders_;
+    mutable const std::pair<const std::string, int>* lastFolder_ = nullptr;
 
     mutable std::vector<std::string> roots_;
     mutable std::chrono::steady_clock::time_point rootsTime_;

@@ -195,6 +195,7 @@ TEST_F(PosixFileSystemTest, BatchAnswersAgreeWithUncachedOnes) {
     dir_.Write("run.sh", "#!/bin/sh\n");
     chmod(dir_.File("run.sh").c_str(), 0755);
     dir_.Write("sub/inner.txt", "x");
+    ASSERT_EQ(::symlink(dir_.File("sub").c_str(), dir_.File("link").c_str()), 0);
     const std::vector<std::string> paths = {
         dir_.File("doc.txt"),
         dir_.File("run.sh"),
@@ -207,6 +208,17 @@ TEST_F(PosixFileSystemTest, BatchAnswersAgreeWithUncachedOnes) {
         dir_.File("doc.txt") + std::string(1, '\0'),
         std::string("/\0/etc", 6),
         "/",
+        // Asked relative to their folder inside a batch: every kind of folder.
+        dir_.File("sub/inner.txt"),
+        dir_.File("sub/../doc.txt"),
+        dir_.File("sub/.."),
+        dir_.File("link/inner.txt"),
+        dir_.File("doc.txt/inner.txt"),
+        dir_.File("missing/inner.txt"),
+        dir_.File("sub//inner.txt"),
+        "/etc",
+        ".",
+        "..",
     };
     struct Answers {
         bool exists, folder, program, found;
@@ -224,8 +236,11 @@ TEST_F(PosixFileSystemTest, BatchAnswersAgreeWithUncachedOnes) {
     EXPECT_TRUE(plain[2].folder && plain[3].folder);
     EXPECT_FALSE(plain[4].exists);
     EXPECT_TRUE(plain[5].exists && plain[6].exists);
-    for (size_t i : {7, 8, 9})
+    for (size_t i : {7, 8, 9, 15, 16})
         EXPECT_FALSE(plain[i].exists || plain[i].found) << i;
+    for (size_t i : {11, 12, 14, 17})
+        EXPECT_TRUE(plain[i].exists && !plain[i].folder) << i;
+    EXPECT_TRUE(plain[13].folder);
 
     const LookupBatch outer(fs_);
     for (int round = 0; round < 2; ++round) {
@@ -236,6 +251,24 @@ TEST_F(PosixFileSystemTest, BatchAnswersAgreeWithUncachedOnes) {
             const size_t back = paths.size() - 1 - i;
             EXPECT_EQ(ask(paths[back]), plain[back]) << back;
             EXPECT_EQ(ask(paths[back]), plain[back]) << back;
+        }
+    }
+}
+
+// A load asks about thousands of paths in many folders: the table grows and
+// the folders beyond those it keeps open are asked about by their full path.
+TEST_F(PosixFileSystemTest, LargeBatchesKeepEveryAnswer) {
+    constexpr int kFolders = 150;
+    for (int f = 0; f < kFolders; f += 10)
+        dir_.Write("f" + std::to_string(f) + "/present", "x");
+    const LookupBatch batch(fs_);
+    for (int round = 0; round < 2; ++round) {
+        for (int f = 0; f < kFolders; ++f) {
+            const std::string folder = dir_.File("f" + std::to_string(f));
+            ASSERT_EQ(fs_.Exists(folder + "/present"), f % 10 == 0) << folder;
+            ASSERT_EQ(fs_.IsFolder(folder), f % 10 == 0) << folder;
+            for (int n = 0; n < 20; ++n)
+                ASSERT_FALSE(fs_.Exists(folder + "/absent " + std::to_string(n))) << folder;
         }
     }
 }
