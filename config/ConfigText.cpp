@@ -20,9 +20,8 @@ bool HasSpace(std::string_view s) {
     return false;
 }
 
-// Whether a line, trimmed, is one word short enough to be a section name.
-bool IsWordLine(std::string_view line) {
-    const std::string_view word = TrimView(line);
+// Whether a trimmed line is one word short enough to be a section name.
+bool IsSectionWord(std::string_view word) {
     return !word.empty() && word.size() <= kMaxIndexedWord && !HasSpace(word);
 }
 
@@ -42,8 +41,8 @@ ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
         std::string_view line = all.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (IsWordLine(line))
-            wordLines_.push_back(lines_.size());
+        if (const std::string_view word = TrimView(line); IsSectionWord(word))
+            wordLines_.push_back({lines_.size(), word});
         lines_.push_back(line);
         start = next;
     }
@@ -58,10 +57,13 @@ size_t ConfigText::FindSection(std::string_view name, size_t from) const {
         }
         return npos;
     }
-    for (auto it = std::lower_bound(wordLines_.begin(), wordLines_.end(), from);
-         it != wordLines_.end(); ++it)
-        if (EqualsNoCase(TrimView(lines_[*it]), name))
-            return *it + 1;
+    const auto first =
+        std::lower_bound(wordLines_.begin(), wordLines_.end(), from,
+                         [](const WordLine& line, size_t index) { return line.index < index; });
+    // Most one-word lines are record ends ("end"): their length rules them out.
+    for (auto it = first; it != wordLines_.end(); ++it)
+        if (it->word.size() == name.size() && EqualsNoCase(it->word, name))
+            return it->index + 1;
     return npos;
 }
 

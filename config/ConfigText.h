@@ -31,7 +31,11 @@ class ConfigText {
     // The lines that, trimmed, are one short word: the only ones a section
     // name can equal. Noted while the lines are split, so that the searches
     // for each section do not trim every line of the file again.
-    std::vector<size_t> wordLines_;
+    struct WordLine {
+        size_t index;
+        std::string_view word; // the line, trimmed
+    };
+    std::vector<WordLine> wordLines_;
 };
 
 // Whether a trimmed line is one of the section names of `endSet` (ignoring case).

@@ -115,7 +115,7 @@ uint64_t PathHash(std::string_view s) {
     return h;
 }
 
-constexpr size_t kFirstTableSize = 1024;
+constexpr size_t kFirstTableSize = 4096;
 
 } // namespace
 
@@ -123,8 +123,6 @@ void PosixFileSystem::BeginLookupBatch() {
     if (batchDepth_++ == 0) {
         table_.assign(kFirstTableSize, Slot{});
         tableUsed_ = 0;
-        keys_.clear();
-        keys_.reserve(kFirstTableSize * 32);
     }
 }
 
@@ -138,7 +136,7 @@ void PosixFileSystem::EndLookupBatch() {
         lastFolder_ = nullptr;
         // Given back: a batch holds some hundred bytes a path.
         std::vector<Slot>().swap(table_);
-        std::vector<char>().swap(keys_);
+        keys_.release();
         tableUsed_ = 0;
     }
 }
@@ -175,58 +173,55 @@ void PosixFileSystem::GrowTable() const {
     old.swap(table_);
     const size_t mask = table_.size() - 1;
     for (const Slot& slot : old) {
-        if (!slot.used)
+        if (!slot.key)
             continue;
         size_t i = slot.hash & mask;
-        while (table_[i].used)
+        while (table_[i].key)
             i = (i + 1) & mask;
         table_[i] = slot;
     }
 }
 
-PosixFileSystem::CachedStat* PosixFileSystem::Lookup(const std::string& path) const {
+PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) const {
     if (last_ && last_->keySize == path.size() &&
-        std::memcmp(keys_.data() + last_->keyAt, path.data(), path.size()) == 0)
-        return &const_cast<Slot*>(last_)->stat;
+        std::memcmp(last_->key, path.data(), path.size()) == 0)
+        return const_cast<Slot*>(last_)->stat;
     const uint64_t hash = PathHash(path);
     size_t mask = table_.size() - 1;
     size_t i = hash & mask;
-    for (; table_[i].used; i = (i + 1) & mask) {
+    for (; table_[i].key; i = (i + 1) & mask) {
         const Slot& slot = table_[i];
         if (slot.hash == hash && KeyOf(slot) == std::string_view(path)) {
             last_ = &slot;
-            return &table_[i].stat;
+            return table_[i].stat;
         }
     }
-    // Keys are placed by 32-bit offsets: beyond that the path goes uncached.
-    if (path.size() >= UINT32_MAX - keys_.size())
-        return nullptr;
     if ((tableUsed_ + 1) * 2 > table_.size()) {
         GrowTable();
         mask = table_.size() - 1;
-        for (i = hash & mask; table_[i].used;)
+        for (i = hash & mask; table_[i].key;)
             i = (i + 1) & mask;
     }
     Slot& slot = table_[i];
-    slot.used = true;
+    char* key = static_cast<char*>(keys_.allocate(path.size() + 1, 1));
+    std::memcpy(key, path.c_str(), path.size() + 1);
     slot.hash = hash;
-    slot.keyAt = static_cast<uint32_t>(keys_.size());
-    slot.keySize = static_cast<uint32_t>(path.size());
-    keys_.insert(keys_.end(), path.c_str(), path.c_str() + path.size() + 1);
+    slot.key = key;
+    slot.keySize = path.size();
     ++tableUsed_;
     struct stat st {};
     // The system would stop at a NUL and answer for a shorter path.
     slot.stat.found = path.find('\0') == std::string::npos && StatInFolder(path, st);
     slot.stat.mode = slot.stat.found ? st.st_mode : 0;
     last_ = &slot;
-    return &slot.stat;
+    return slot.stat;
 }
 
 bool PosixFileSystem::StatMode(const std::string& path, mode_t& mode) const {
-    const CachedStat* entry = batchDepth_ > 0 ? Lookup(path) : nullptr;
-    if (entry) {
-        mode = entry->mode;
-        return entry->found;
+    if (batchDepth_ > 0) {
+        const CachedStat& entry = Lookup(path);
+        mode = entry.mode;
+        return entry.found;
     }
     struct stat st {};
     if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0)
@@ -294,12 +289,10 @@ bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
     if (batchDepth_ == 0 || path.empty())
         return ReadIsExecutableProgram(path);
     // Reading asks for the same path again: a hit, which keeps `entry` valid.
-    CachedStat* entry = Lookup(path);
-    if (!entry)
-        return ReadIsExecutableProgram(path);
-    if (entry->program < 0)
-        entry->program = ReadIsExecutableProgram(path) ? 1 : 0;
-    return entry->program == 1;
+    CachedStat& entry = Lookup(path);
+    if (entry.program < 0)
+        entry.program = ReadIsExecutableProgram(path) ? 1 : 0;
+    return entry.program == 1;
 }
 
 bool PosixFileSystem::ReadIsExecutableProgram(const std::string& path) const {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <memory_resource>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -39,26 +40,22 @@ class PosixFileSystem : public FileSystem {
         signed char program = -1; // IsExecutableProgram's answer once asked; -1 before
         mode_t mode = 0;
     };
-    // One entry of the batch's table: the path's hash, its bytes (in keys_,
-    // NUL-terminated) and what stat() said. An empty slot has no key.
+    // One entry of the batch's table: the path's hash, its bytes (in the
+    // arena) and what stat() said. An empty slot has no key.
     struct Slot {
         uint64_t hash = 0;
-        uint32_t keyAt = 0;
-        uint32_t keySize = 0;
+        const char* key = nullptr;
+        size_t keySize = 0;
         CachedStat stat;
-        bool used = false;
     };
 
     static std::vector<std::string> ReadDriveRoots();
     // The mode stat() gives, answered from the batch's table while a batch runs.
     bool StatMode(const std::string& path, mode_t& mode) const;
-    // The batch's entry for `path`, stat()ed on first use; null when the table
-    // cannot take the path. The pointer lasts until the next path not yet in
-    // the table is looked up.
-    CachedStat* Lookup(const std::string& path) const;
-    std::string_view KeyOf(const Slot& slot) const {
-        return {keys_.data() + slot.keyAt, slot.keySize};
-    }
+    // The batch's entry for `path`, stat()ed on first use. The reference lasts
+    // until the next path not yet in the table is looked up.
+    CachedStat& Lookup(const std::string& path) const;
+    static std::string_view KeyOf(const Slot& slot) { return {slot.key, slot.keySize}; }
     void GrowTable() const;
     // stat() of a path new to the batch, relative to its folder's descriptor.
     bool StatInFolder(const std::string& path, struct stat& st) const;
@@ -72,7 +69,8 @@ class PosixFileSystem : public FileSystem {
     // most half of it used. A load adds thousands of paths.
     mutable std::vector<Slot> table_;
     mutable size_t tableUsed_ = 0;
-    mutable std::vector<char> keys_;
+    // The keys, given back in one piece when the batch ends.
+    mutable std::pmr::monotonic_buffer_resource keys_;
     // The entry asked for last: classifying a button asks about its target
     // several times in a row, and a compare costs less than a hash.
     mutable const Slot* last_ = nullptr;
