@@ -1,5 +1,7 @@
 #include "config/ButtonRecord.h"
 
+#include <vector>
+
 #include "model/ButtonDef.h"
 #include "model/Text.h"
 #include "platform/Clock.h"
@@ -83,14 +85,26 @@ constexpr KeyName kKeyNames[] = {
 } // namespace
 
 RecordKey ClassifyRecordKey(std::string_view word) {
-    // Keywords are 3 to 17 letters; a length compare rules out most of them.
-    if (word.size() < 3 || word.size() > 17)
+    // Keywords are 3 to 17 letters long; grouped by length, a word is
+    // compared with the few of its own length only.
+    constexpr size_t kLongest = 17;
+    static const auto byLength = [] {
+        std::array<std::vector<KeyName>, kLongest + 1> groups;
+        for (const KeyName& k : kKeyNames)
+            groups[k.name.size()].push_back(k);
+        for (int i = 0; i < CDownloadData::FieldCount; ++i) {
+            const std::string_view name = DownloadKeyword(static_cast<CDownloadData::Field>(i));
+            groups[name.size()].push_back(
+                {name, static_cast<RecordKey>(static_cast<int>(RecordKey::Download) + i)});
+        }
+        return groups;
+    }();
+    if (word.size() > kLongest)
         return RecordKey::Unknown;
-    for (const KeyName& k : kKeyNames)
-        if (k.name.size() == word.size() && EqualsNoCase(k.name, word))
+    const char first = AsciiLower(word.empty() ? '\0' : word[0]);
+    for (const KeyName& k : byLength[word.size()])
+        if (AsciiLower(k.name[0]) == first && EqualsNoCase(k.name, word))
             return k.key;
-    if (const int field = DownloadKeywordIndex(word); field >= 0)
-        return static_cast<RecordKey>(static_cast<int>(RecordKey::Download) + field);
     return RecordKey::Unknown;
 }
 

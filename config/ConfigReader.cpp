@@ -78,8 +78,7 @@ void ConfigSource::IndexButtons() const {
     const size_t start = text_.FindSection("BUTTONS");
     if (start == ConfigText::npos)
         return;
-    // A button record takes some eight lines.
-    records_.reserve((text_.LineCount() - start) * 7 / 8);
+    records_.reserve(text_.LineCount() - start);
     for (size_t i = start; i < text_.LineCount(); ++i) {
         const std::string_view line = TrimView(text_.Line(i));
         if (line.empty())

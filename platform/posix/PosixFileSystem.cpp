@@ -128,7 +128,7 @@ void PosixFileSystem::BeginLookupBatch() {
 
 void PosixFileSystem::EndLookupBatch() {
     if (batchDepth_ > 0 && --batchDepth_ == 0) {
-        last_ = nullptr;
+        recent_ = {};
         for (const auto& [folder, fd] : folders_)
             if (fd >= 0)
                 ::close(fd);
@@ -168,6 +168,11 @@ bool PosixFileSystem::StatInFolder(const std::string& path, struct stat& st) con
     return ::stat(path.c_str(), &st) == 0;
 }
 
+void PosixFileSystem::Remember(Slot& slot) const {
+    std::rotate(recent_.begin(), recent_.end() - 1, recent_.end());
+    recent_[0] = &slot;
+}
+
 void PosixFileSystem::GrowTable() const {
     std::vector<Slot> old(table_.size() * 2);
     old.swap(table_);
@@ -183,21 +188,28 @@ void PosixFileSystem::GrowTable() const {
 }
 
 PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) const {
-    if (last_ && last_->keySize == path.size() &&
-        std::memcmp(last_->key, path.data(), path.size()) == 0)
-        return const_cast<Slot*>(last_)->stat;
+    for (size_t k = 0; k < recent_.size() && recent_[k]; ++k) {
+        Slot* slot = recent_[k];
+        if (slot->keySize == path.size() && std::memcmp(slot->key, path.data(), path.size()) == 0) {
+            // Most recently used first.
+            std::rotate(recent_.begin(), recent_.begin() + static_cast<std::ptrdiff_t>(k),
+                        recent_.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+            return slot->stat;
+        }
+    }
     const uint64_t hash = PathHash(path);
     size_t mask = table_.size() - 1;
     size_t i = hash & mask;
     for (; table_[i].key; i = (i + 1) & mask) {
         const Slot& slot = table_[i];
         if (slot.hash == hash && KeyOf(slot) == std::string_view(path)) {
-            last_ = &slot;
+            Remember(table_[i]);
             return table_[i].stat;
         }
     }
     if ((tableUsed_ + 1) * 2 > table_.size()) {
         GrowTable();
+        recent_ = {};
         mask = table_.size() - 1;
         for (i = hash & mask; table_[i].key;)
             i = (i + 1) & mask;
@@ -213,7 +225,7 @@ PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) co
     // The system would stop at a NUL and answer for a shorter path.
     slot.stat.found = path.find('\0') == std::string::npos && StatInFolder(path, st);
     slot.stat.mode = slot.stat.found ? st.st_mode : 0;
-    last_ = &slot;
+    Remember(slot);
     return slot.stat;
 }
 

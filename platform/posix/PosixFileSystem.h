@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -57,6 +58,7 @@ class PosixFileSystem : public FileSystem {
     CachedStat& Lookup(const std::string& path) const;
     static std::string_view KeyOf(const Slot& slot) { return {slot.key, slot.keySize}; }
     void GrowTable() const;
+    void Remember(Slot& slot) const;
     // stat() of a path new to the batch, relative to its folder's descriptor.
     bool StatInFolder(const std::string& path, struct stat& st) const;
     // The batch's descriptor of `folder` (O_PATH), -1 when it cannot be opened
@@ -71,9 +73,10 @@ class PosixFileSystem : public FileSystem {
     mutable size_t tableUsed_ = 0;
     // The keys, given back in one piece when the batch ends.
     mutable std::pmr::monotonic_buffer_resource keys_;
-    // The entry asked for last: classifying a button asks about its target
-    // several times in a row, and a compare costs less than a hash.
-    mutable const Slot* last_ = nullptr;
+    // The entries asked for last, most recent first: classifying a button asks
+    // about its target several times in a row, buttons often share a folder
+    // and a sound, and a compare costs less than a hash.
+    mutable std::array<Slot*, 4> recent_{};
     // Folders the batch's paths lie in, opened once each (at most
     // kMaxFolderFds, so a load never runs short of descriptors).
     static constexpr size_t kMaxFolderFds = 64;
