@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "config/ButtonRecord.h"
+#include "config/ConfigReader.h"
 #include "model/Text.h"
 #include "schedule/Schedule.h"
+#include "utilities/DownloadData.h"
 
 namespace {
 
@@ -111,6 +113,83 @@ TEST(ConfigText, EveryRecordHeaderStartsWithEmptyFields) {
         ApplyRecordLine(record, "NAME Again");
         ApplyRecordLine(record, "NO_BACKUP");
     }
+}
+
+// Every keyword is told apart whatever its letter case; words that only
+// resemble one are not keywords.
+TEST(ConfigText, RecordKeywordsAreToldApartIgnoringCase) {
+    const auto download = [](CDownloadData::Field field) {
+        return static_cast<RecordKey>(static_cast<int>(RecordKey::Download) + field);
+    };
+    const struct {
+        std::string word;
+        RecordKey key;
+    } keywords[] = {
+        {"BUTTON", RecordKey::Button},
+        {"BUTTON_URL", RecordKey::ButtonUrl},
+        {"ITEM", RecordKey::Item},
+        {"ITEM_URL", RecordKey::ItemUrl},
+        {"END", RecordKey::End},
+        {"NAME", RecordKey::Name},
+        {"TEXT", RecordKey::Text},
+        {"DIRECTORY", RecordKey::Directory},
+        {"PARAMETERS", RecordKey::Parameters},
+        {"SOUND", RecordKey::Sound},
+        {"ICON", RecordKey::Icon},
+        {"OPEN", RecordKey::Open},
+        {"SCHEDULE", RecordKey::Schedule},
+        {"NO_BACKUP", RecordKey::NoBackup},
+        {"FAVORITE", RecordKey::Ignored},
+        {"CREATED", RecordKey::Ignored},
+        {"USAGE", RecordKey::Ignored},
+        {"CATEGORY", RecordKey::Category},
+        {"ZIP_FILE_NAME", download(CDownloadData::ZipFileName)},
+        {"ZIP_FILE_VERSION", download(CDownloadData::ZipFileVersion)},
+        {"ZIP_FILE_DATE", download(CDownloadData::ZipFileDate)},
+        {"ZIP_FILE_SIZE", download(CDownloadData::ZipFileSize)},
+        {"AUTHOR", download(CDownloadData::Author)},
+        {"AUTHOR_URL", download(CDownloadData::AuthorUrl)},
+        {"SHAREWARE_SITE", download(CDownloadData::SharewareSite)},
+        {"DOWNLOAD_URL", download(CDownloadData::DownloadUrl)},
+        {"DOWNLOAD_DATE", download(CDownloadData::DownloadDate)},
+        {"REGISTRATION_CODE", download(CDownloadData::RegistrationCode)},
+    };
+    for (const auto& k : keywords) {
+        std::string mixed = ToLower(k.word);
+        mixed[0] = AsciiUpper(mixed[0]);
+        for (const std::string& word : {k.word, ToLower(k.word), mixed})
+            EXPECT_EQ(ClassifyRecordKey(word), k.key) << word;
+    }
+    for (const char* word : {"", "E", "EN", "ENDS", "BUTTONS", "BUTTON_", "XUTTON", "END_MENU",
+                             "MENU", "REGISTRATION_CODES", "REGISTRATION_CODE_X", "ÉND"})
+        EXPECT_EQ(ClassifyRecordKey(word), RecordKey::Unknown) << word;
+    EXPECT_EQ(ClassifyRecordKey(std::string_view("NAME\0", 5)), RecordKey::Unknown);
+}
+
+// A category's records are read up to the next CATEGORY line or section
+// name, whatever the spacing and case of the lines around them.
+TEST(ConfigText, CategoryRecordsEndAtTheNextCategoryOrSection) {
+    const ConfigSource file("x.cfg", true,
+                            "HEADER\r\nBUTTONS\r\nNAME before any category\r\n"
+                            "  category First one \r\n\r\n BUTTON 1 /a\r\n\tend\r\n"
+                            "CATEGORY\r\nBUTTON 2 /b\r\nCATEGORY Third\r\nWHAT now\r\n"
+                            "sounds\r\nBUTTON 3 /c\r\nend\r\n");
+    const auto& categories = file.CategoryLines();
+    ASSERT_EQ(categories.size(), 3u);
+    EXPECT_EQ(categories[0].name, "First one");
+    EXPECT_EQ(categories[1].name, "");
+    EXPECT_EQ(categories[2].name, "Third");
+    const auto keys = [&](size_t c) {
+        std::vector<RecordKey> out;
+        for (size_t i = categories[c].first; i < categories[c].last; ++i)
+            out.push_back(file.Records()[i].key);
+        return out;
+    };
+    EXPECT_EQ(keys(0), (std::vector<RecordKey>{RecordKey::Button, RecordKey::End}));
+    EXPECT_EQ(keys(1), (std::vector<RecordKey>{RecordKey::Button}));
+    // The section name ends the last category: the record after it is not read.
+    EXPECT_EQ(keys(2), (std::vector<RecordKey>{RecordKey::Unknown}));
+    EXPECT_EQ(file.Records()[categories[0].first].rest, "1 /a");
 }
 
 } // namespace
