@@ -22,7 +22,7 @@ namespace {
 
 // Files up to this size are read whole at once; larger ones only as far as
 // their kind needs (a program's icons are a small part of it).
-constexpr std::uint64_t kReadWholeUpTo = 256 * 1024;
+constexpr std::uint64_t kReadWholeUpTo = 64 * 1024;
 // Larger pictures are left to the decoder to read from the file in pieces.
 constexpr std::uint64_t kPictureInMemoryUpTo = 32 * 1024 * 1024;
 // PNG pictures up to this many pixels a side that are kept at full size are
@@ -111,8 +111,14 @@ QImage ReadRasterPicture(const OpenedIconFile& opened, int box) {
     if (box <= 0)
         return reader.read();
     const QSize full = reader.size();
-    if (full.isValid() && LargerThanBox(full, box))
+    if (full.isValid() && LargerThanBox(full, box)) {
+        // Decoding at a smaller size lifts the reader's limit on what it
+        // allocates; a picture beyond that limit would still take seconds.
+        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        if (limit > 0 && qint64(full.width()) * full.height() * 4 > limit)
+            return {};
         reader.setScaledSize(FitInBox(full, box));
+    }
     return ShrinkToBox(reader.read(), box);
 }
 

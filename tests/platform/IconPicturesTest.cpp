@@ -130,6 +130,17 @@ TEST_F(IconPicturesTest, FilesWithoutThatIconGiveNoPicture) {
             << file << " " << index;
 }
 
+TEST_F(IconPicturesTest, PicturesBeyondTheReadersAllocationLimitGiveNoPicture) {
+    // Decoded at the box size they would fit the limit, but take as long.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    const std::string large = Save("large.png", Filled({1024, 1024}, Qt::red), "PNG");
+    const std::string small = Save("small.png", Filled({256, 256}, Qt::red), "PNG");
+    EXPECT_TRUE(IconPixmaps::PixmapFromFile(large, 0, 32, 1).isNull());
+    EXPECT_EQ(IconPixmaps::PixmapFromFile(small, 0, 32, 1).size(), QSize(32, 32));
+    QImageReader::setAllocationLimit(limit);
+}
+
 // libpng's own reading must give the pixels Qt's reader gives, whatever the
 // PNG's colour type and depth.
 TEST(PngImageTest, DecodesEveryColourTypeAsQtsReaderDoes) {
