@@ -1,8 +1,10 @@
 // Page Down through a full configuration (30 categories of 100 buttons, each
 // with an icon of its own), from the key to the repainted grid, beside a bare
 // Qt grid of 100 icon buttons whose icons and texts change to the next set.
-// Runs in one process on Qt's offscreen platform (or DISPLAY where set).
-// Prints the ratios after the runs.
+// Also the icon part alone: a category's icon files made into pictures beside
+// Qt's QIcon(file). Runs in one process on Qt's offscreen platform (or
+// DISPLAY where set). Prints the ratios after the runs; on a busy machine use
+// --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -30,6 +33,7 @@
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/DorvaneView.h"
 #include "ui/qt/MainFrame.h"
+#include "ui/qt/QtButtonIcons.h"
 
 namespace {
 
@@ -188,6 +192,45 @@ BENCHMARK(BM_BareGridIconsChange)
 // Keeps the time of every run; with --benchmark_repetitions (best with
 // --benchmark_enable_random_interleaving on a busy machine) the ratio is that
 // of the medians.
+// The icon part of a first visit alone: 100 icon files of a category made
+// into button pictures, beside Qt's own QIcon(file) of the same files drawn
+// at the button size.
+void BM_DecodeCategory(benchmark::State& state) {
+    Files& files = TheFiles();
+    auto icons = std::make_unique<QtButtonIcons>(1.0);
+    int category = 0;
+    for (auto _ : state) {
+        if (category == kCategories) {
+            state.PauseTiming();
+            icons = std::make_unique<QtButtonIcons>(1.0);
+            category = 0;
+            state.ResumeTiming();
+        }
+        for (int i = 0; i < kButtons; ++i) {
+            ButtonIcon icon;
+            icon.role = IconRole::File;
+            icon.file = files.icons[static_cast<size_t>(category * kButtons + i)];
+            benchmark::DoNotOptimize(icons->Pixmap(icon).cacheKey());
+        }
+        ++category;
+    }
+}
+BENCHMARK(BM_DecodeCategory)->Name("decode_category")->Unit(benchmark::kMicrosecond);
+
+void BM_BareDecodeCategory(benchmark::State& state) {
+    Files& files = TheFiles();
+    int category = 0;
+    for (auto _ : state) {
+        for (int i = 0; i < kButtons; ++i) {
+            const QIcon icon(
+                QString::fromStdString(files.icons[static_cast<size_t>(category * kButtons + i)]));
+            benchmark::DoNotOptimize(icon.pixmap(32).cacheKey());
+        }
+        category = (category + 1) % kCategories;
+    }
+}
+BENCHMARK(BM_BareDecodeCategory)->Name("bare_decode_category")->Unit(benchmark::kMicrosecond);
+
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     std::map<std::string, std::vector<double>> seconds;
@@ -218,12 +261,17 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* visits : {"first_visits", "later_visits"}) {
-        const double program = reporter.Median(visits);
-        const double bare = reporter.Median(std::string("bare_") + visits);
+    const std::pair<const char*, const char*> ratios[] = {
+        {"first_visits", "Page Down to repainted grid, first visits"},
+        {"later_visits", "Page Down to repainted grid, later visits"},
+        {"decode_category", "A category's 100 icon files made into pictures"},
+    };
+    for (const auto& [name, label] : ratios) {
+        const double program = reporter.Median(name);
+        const double bare = reporter.Median(std::string("bare_") + name);
         if (program > 0 && bare > 0)
-            std::printf("Page Down to repainted grid, %s: %.2f x bare Qt grid (medians of %zu)\n",
-                        visits, program / bare, reporter.seconds[visits].size());
+            std::printf("%s: %.2f x bare Qt (medians of %zu)\n", label, program / bare,
+                        reporter.seconds[name].size());
     }
     return 0;
 }
