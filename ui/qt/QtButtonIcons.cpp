@@ -63,7 +63,7 @@ QPixmap QtButtonIcons::RenderResource(const char* path) const {
     return pixmap;
 }
 
-QPixmap QtButtonIcons::Render(const ButtonIcon& icon) const {
+QPixmap QtButtonIcons::Render(const ButtonIcon& icon) {
     QPixmap pixmap;
     if (icon.role == IconRole::File)
         pixmap = IconPixmaps::PixmapFromFile(icon.file, icon.index, kSize, ratio_);
@@ -71,7 +71,9 @@ QPixmap QtButtonIcons::Render(const ButtonIcon& icon) const {
         return pixmap;
 
     const char* path = IconNames::ForRole(icon.role);
-    pixmap = RenderResource(path ? path : IconNames::ForRole(IconRole::Default));
+    // Shared with the resource's other buttons (the letter below is drawn on
+    // a copy of its own).
+    pixmap = Resource(path ? path : IconNames::ForRole(IconRole::Default));
     if (icon.role == IconRole::Drive && icon.driveLetter != 0) {
         // The lettered drive: the drive picture with its letter over it.
         QPainter painter(&pixmap);

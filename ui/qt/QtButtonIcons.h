@@ -26,7 +26,7 @@ class QtButtonIcons {
     static constexpr int kSize = 32;
 
   private:
-    QPixmap Render(const ButtonIcon& icon) const;
+    QPixmap Render(const ButtonIcon& icon);
     // Documents of one type share their picture, so it is drawn once a type.
     const QPixmap& DocumentPixmap(const std::string& path);
     QPixmap RenderResource(const char* path) const;

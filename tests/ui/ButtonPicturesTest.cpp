@@ -1,10 +1,14 @@
-// How a slot draws its picture in the icon's place.
+// Button pictures: which picture a button gets, and how a slot draws it in
+// the icon's place.
 #include <QImage>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
 
+#include "resources/IconNames.h"
+#include "tests/support/Fakes.h"
 #include "ui/qt/ButtonSlot.h"
+#include "ui/qt/QtButtonIcons.h"
 
 namespace {
 
@@ -14,7 +18,7 @@ QPixmap Solid(QSize size, QColor colour) {
     return pixmap;
 }
 
-TEST(ButtonSlotPicture, PicturesFillTheIconPlaceAndKeepTheirShape) {
+TEST(ButtonPictures, SlotsDrawPicturesFillingTheIconPlaceKeepingTheirShape) {
     const QRect place(8, 8, 32, 32);
     const struct {
         QPixmap picture;
@@ -38,6 +42,22 @@ TEST(ButtonSlotPicture, PicturesFillTheIconPlaceAndKeepTheirShape) {
                 << c.picture.width() << "x" << c.picture.height() << " at " << at.x() << ","
                 << at.y();
     }
+}
+
+TEST(ButtonPictures, ResourcePicturesAreSharedAndLetteredDrivesDrawOnTheirOwnCopy) {
+    TempDir dir;
+    QtButtonIcons icons;
+    const QImage drive = icons.Resource(IconNames::ForRole(IconRole::Drive)).toImage();
+    const QImage c = icons.Pixmap({IconRole::Drive, 'C', "", 0}).toImage();
+    const QImage d = icons.Pixmap({IconRole::Drive, 'D', "", 0}).toImage();
+    EXPECT_NE(c, drive);
+    EXPECT_NE(c, d);
+    EXPECT_EQ(icons.Resource(IconNames::ForRole(IconRole::Drive)).toImage(), drive);
+    // An icon file that cannot be decoded shows the default picture.
+    const QImage fallback =
+        icons.Pixmap({IconRole::File, 0, dir.Write("broken.png", "\x89PNG\r\n\x1a\nbroken"), 0})
+            .toImage();
+    EXPECT_EQ(fallback, icons.Resource(IconNames::ForRole(IconRole::Default)).toImage());
 }
 
 } // namespace
