@@ -82,6 +82,15 @@ constexpr KeyName kKeyNames[] = {
     {"USAGE", RecordKey::Ignored},
 };
 
+// EqualsNoCase for words of equal length, kept here so that it inlines.
+bool SameLetters(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
+}
+
 } // namespace
 
 RecordKey ClassifyRecordKey(std::string_view word) {
@@ -101,9 +110,8 @@ RecordKey ClassifyRecordKey(std::string_view word) {
     }();
     if (word.size() > kLongest)
         return RecordKey::Unknown;
-    const char first = AsciiLower(word.empty() ? '\0' : word[0]);
     for (const KeyName& k : byLength[word.size()])
-        if (AsciiLower(k.name[0]) == first && EqualsNoCase(k.name, word))
+        if (SameLetters(k.name, word))
             return k.key;
     return RecordKey::Unknown;
 }
@@ -115,19 +123,20 @@ RecordLine ApplyRecordLine(PendingRecord& record, std::string_view line) {
 }
 
 RecordLine ApplyRecordField(PendingRecord& record, RecordKey key, std::string_view rest) {
-    LineWords words(rest);
     std::string* text = nullptr;
     switch (key) {
     case RecordKey::Button:
     case RecordKey::ButtonUrl:
     case RecordKey::Item:
-    case RecordKey::ItemUrl:
+    case RecordKey::ItemUrl: {
+        LineWords words(rest);
         record.Reset();
         record.url = key == RecordKey::ButtonUrl || key == RecordKey::ItemUrl;
         record.afterKeyword = words.RestView();
         record.slot = words.NextInt();
         record.target = words.RestView();
         return RecordLine::Start;
+    }
     case RecordKey::End:
         return RecordLine::End;
     case RecordKey::Name:
@@ -145,15 +154,20 @@ RecordLine ApplyRecordField(PendingRecord& record, RecordKey key, std::string_vi
     case RecordKey::Sound:
         text = &record.sound;
         break;
-    case RecordKey::Icon:
+    case RecordKey::Icon: {
+        LineWords words(rest);
         record.iconIndex = words.NextInt();
         record.iconFile = words.RestView();
         return RecordLine::Field;
-    case RecordKey::Open:
+    }
+    case RecordKey::Open: {
+        LineWords words(rest);
         record.openMode = OpenModeOf(words.NextView());
         return RecordLine::Field;
+    }
     case RecordKey::Schedule: {
         static const EpochClock clock;
+        LineWords words(rest);
         record.schedule = ReadSchedule(words, clock);
         return RecordLine::Field;
     }
@@ -173,7 +187,7 @@ RecordLine ApplyRecordField(PendingRecord& record, RecordKey key, std::string_vi
         break;
     }
     }
-    *text = words.RestView();
+    *text = TrimView(rest);
     return RecordLine::Field;
 }
 

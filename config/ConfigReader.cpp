@@ -6,6 +6,8 @@
 #include "model/Text.h"
 #include "schedule/Schedule.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr const char* kHeaders[] = {
@@ -18,6 +20,37 @@ constexpr int kHeaderVersions[] = {10, 9, 8, 6, 5, 4};
 const std::initializer_list<std::string_view> kSettingsEnd = {"FILE_DIALOG_PARAMETERS", "SOUNDS",
                                                               "ALARMS", "BUTTONS"};
 constexpr int kDialogLines = 4;
+
+bool IsLineSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A line trimmed, its first word (up to the first space) and the text after
+// the spaces that follow that word: what TrimView and LineWords give, in one
+// pass over the line's ends and one search for its first space.
+struct SplitLine {
+    std::string_view line;
+    std::string_view first;
+    std::string_view rest;
+};
+
+SplitLine Split(std::string_view raw) {
+    const char* begin = raw.data();
+    const char* end = begin + raw.size();
+    while (begin < end && IsLineSpace(*begin))
+        ++begin;
+    while (end > begin && IsLineSpace(end[-1]))
+        --end;
+    const std::string_view line(begin, static_cast<size_t>(end - begin));
+    const auto* space = static_cast<const char*>(std::memchr(begin, ' ', line.size()));
+    if (!space)
+        return {line, line, {}};
+    const char* rest = space + 1;
+    while (rest < end && IsLineSpace(*rest))
+        ++rest;
+    return {line, std::string_view(begin, static_cast<size_t>(space - begin)),
+            std::string_view(rest, static_cast<size_t>(end - rest))};
+}
 
 void BadKeyword(CModel& model, const ConfigSource& file) {
     model.Message(Format("Invalid keyword in \"%s\"", file.Path().c_str()), "Bad Keyword",
@@ -80,22 +113,20 @@ void ConfigSource::IndexButtons() const {
         return;
     records_.reserve(text_.LineCount() - start);
     for (size_t i = start; i < text_.LineCount(); ++i) {
-        const std::string_view line = TrimView(text_.Line(i));
-        if (line.empty())
+        const SplitLine split = Split(text_.Line(i));
+        if (split.line.empty())
             continue;
-        LineWords words(line);
-        const std::string_view first = words.NextView();
         // A section name is one word; most lines have a space and are none.
-        if (first.size() == line.size() && IsSectionEnd(line, kButtonsEnd))
+        if (split.first.size() == split.line.size() && IsSectionEnd(split.line, kButtonsEnd))
             break;
-        const RecordKey key = ClassifyRecordKey(first);
+        const RecordKey key = ClassifyRecordKey(split.first);
         if (key == RecordKey::Category) {
             if (!categoryLines_.empty())
                 categoryLines_.back().last = records_.size();
-            categoryLines_.push_back({words.RestView(), records_.size(), records_.size()});
+            categoryLines_.push_back({split.rest, records_.size(), records_.size()});
         } else if (!categoryLines_.empty()) {
             // Lines before the first category belong to none and are not read.
-            records_.push_back({key, words.RestView()});
+            records_.push_back({key, split.rest});
         }
     }
     if (!categoryLines_.empty())
