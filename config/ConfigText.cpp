@@ -10,7 +10,7 @@ namespace {
 constexpr size_t kMaxIndexedWord = 32;
 
 bool IsLineSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 bool HasSpace(std::string_view s) {
@@ -20,9 +20,17 @@ bool HasSpace(std::string_view s) {
     return false;
 }
 
-// Whether a trimmed line is one word short enough to be a section name.
-bool IsSectionWord(std::string_view word) {
-    return !word.empty() && word.size() <= kMaxIndexedWord && !HasSpace(word);
+// The line trimmed when it is one word short enough to be a section name,
+// else empty.
+std::string_view SectionWord(std::string_view line) {
+    const char* begin = line.data();
+    const char* end = begin + line.size();
+    while (begin < end && IsLineSpace(*begin))
+        ++begin;
+    while (end > begin && IsLineSpace(end[-1]))
+        --end;
+    const std::string_view word(begin, static_cast<size_t>(end - begin));
+    return word.size() <= kMaxIndexedWord && !HasSpace(word) ? word : std::string_view();
 }
 
 } // namespace
@@ -41,7 +49,7 @@ ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
         std::string_view line = all.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (const std::string_view word = TrimView(line); IsSectionWord(word))
+        if (const std::string_view word = SectionWord(line); !word.empty())
             wordLines_.push_back({lines_.size(), word});
         lines_.push_back(line);
         start = next;
