@@ -199,7 +199,7 @@ void CButtonDef::ResolveShortcut() {
 
 void CButtonDef::SetTargetFollowing(const std::string& s, std::vector<std::string>& seen) {
     target_ = s;
-    if (!EqualsNoCase(ExtensionOf(target_), "desktop"))
+    if (!EqualsNoCase(ExtensionView(target_), "desktop"))
         return;
     if (seen.size() >= kMaxShortcutHops || std::find(seen.begin(), seen.end(), s) != seen.end())
         return;
@@ -242,14 +242,15 @@ void CButtonDef::SetDirectory(const std::string& s) {
 }
 
 void CButtonDef::SetSound(const std::string& s) {
-    if (FileExists(model_->platform.fs, s) && EqualsNoCase(ExtensionOf(s), "wav"))
+    // The name is checked first: it costs less than asking the file system.
+    if (EqualsNoCase(ExtensionView(s), "wav") && FileExists(model_->platform.fs, s))
         sound_ = s;
     else
         sound_.clear();
 }
 
 void CButtonDef::SetIconFile(const std::string& s) {
-    if (FileExists(model_->platform.fs, s) && IsIconFileExtension(ExtensionOf(s)))
+    if (IsIconFileExtension(ExtensionView(s)) && FileExists(model_->platform.fs, s))
         iconFile_ = s;
     else
         iconFile_.clear();
@@ -353,7 +354,7 @@ void CButtonDef::DetermineKind() {
             kind_ = "drive";
         else if (folder)
             kind_ = "folder";
-        else if (EqualsNoCase(ExtensionOf(target_), "exe") || fs.IsExecutableProgram(target_))
+        else if (EqualsNoCase(ExtensionView(target_), "exe") || fs.IsExecutableProgram(target_))
             kind_ = "exe";
         else
             kind_ = "document";
@@ -395,7 +396,7 @@ void CButtonDef::LoadButtonIcon() {
 }
 
 bool CButtonDef::ReadUrlFile() {
-    if (!EqualsNoCase(ExtensionOf(target_), "url"))
+    if (!EqualsNoCase(ExtensionView(target_), "url"))
         return false;
     std::string bytes;
     if (!model_->platform.fs.ReadFile(target_, bytes))

@@ -105,15 +105,17 @@ bool IsDriveRoot(const FileSystem& fs, const std::string& s, bool isFolder) {
 }
 
 std::string ExtensionOf(const std::string& s) {
+    return std::string(ExtensionView(s));
+}
+
+std::string_view ExtensionView(std::string_view s) {
     const size_t dot = s.rfind('.');
-    if (dot == std::string::npos)
-        return "";
+    if (dot == std::string_view::npos)
+        return {};
     // A dot in a folder name is no extension of the file.
-    const auto sep =
-        std::find_if(s.begin() + static_cast<std::ptrdiff_t>(dot), s.end(), IsSeparator);
-    if (sep != s.end())
-        return "";
-    return Trim(std::string_view(s).substr(dot + 1));
+    if (std::find_if(s.begin() + static_cast<std::ptrdiff_t>(dot), s.end(), IsSeparator) != s.end())
+        return {};
+    return TrimView(s.substr(dot + 1));
 }
 
 std::string FileTitleOf(const FileSystem& fs, const std::string& path) {

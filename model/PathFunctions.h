@@ -22,6 +22,8 @@ bool IsDriveRoot(const FileSystem& fs, const std::string& s, bool isFolder);
 // The text after the last "." of the last path component, trimmed; empty
 // when there is none.
 std::string ExtensionOf(const std::string& s);
+// The same as a view into `s`, for checks that only compare it.
+std::string_view ExtensionView(std::string_view s);
 // The name of the existing file or folder `path` without its extension; ""
 // when it does not exist or is a drive root.
 std::string FileTitleOf(const FileSystem& fs, const std::string& path);
