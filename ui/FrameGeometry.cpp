@@ -1,9 +1,46 @@
 #include "ui/FrameGeometry.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/Model.h"
 #include "model/Settings.h"
+
+namespace {
+
+// Marks the configuration changed when a move or resize by the user changed
+// what is stored. A window manager that confirms one of the program's own
+// geometry changes late is taken for the user, and must not make the
+// program save an unchanged configuration.
+class StoredPlacementChange {
+  public:
+    StoredPlacementChange(CModel& model, const CSettings& s)
+        : model_(model), s_(s), before_(Stored(s)) {}
+    ~StoredPlacementChange() {
+        if (Stored(s_) != before_)
+            model_.SetModified();
+    }
+    StoredPlacementChange(const StoredPlacementChange&) = delete;
+    StoredPlacementChange& operator=(const StoredPlacementChange&) = delete;
+
+  private:
+    using Placement = std::tuple<int, int, int, int, bool, bool, bool, bool>;
+    static Placement Stored(const CSettings& s) {
+        return {s.FrameX,
+                s.FrameY,
+                s.FrameW,
+                s.FrameH,
+                s.WindowWidthToScreen,
+                s.WindowHeightToScreen,
+                s.CenterWindowHorizontally,
+                s.CenterWindowVertically};
+    }
+    CModel& model_;
+    const CSettings& s_;
+    Placement before_;
+};
+
+} // namespace
 
 Rect CreationGeometry(const CSettings& s) {
     if (s.FrameW > 0 && s.FrameH > 0)
@@ -281,11 +318,11 @@ void CFrameGeometry::UserMoved(Point topLeft) {
         Place(DockedOnScreen(r));
         return;
     }
+    const StoredPlacementChange change(model_, s_);
     s_.FrameX = topLeft.x;
     s_.FrameY = topLeft.y;
     s_.CenterWindowHorizontally = false;
     s_.CenterWindowVertically = false;
-    model_.SetModified();
     switch (code) {
     case DockTopEdge:
         if (placementReady)
@@ -311,11 +348,11 @@ void CFrameGeometry::UserMoved(Point topLeft) {
 void CFrameGeometry::UserResized(int w, int h) {
     rect_.w = w;
     rect_.h = h;
+    const StoredPlacementChange change(model_, s_);
     s_.WindowHeightToScreen = false;
     s_.WindowWidthToScreen = false;
     s_.CenterWindowHorizontally = false;
     s_.CenterWindowVertically = false;
-    model_.SetModified();
     if (s_.SpecialWindowLayout != DockFree && placementReady) {
         // A docked window dragged larger than the work area is held to it,
         // so its caption and menu bar stay on the screen.

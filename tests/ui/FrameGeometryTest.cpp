@@ -343,3 +343,34 @@ TEST_F(FrameGeometryTest, InvisibleAutoHideHidesAndNothingCollapsesWhileClosing)
 }
 
 } // namespace
+
+// A window manager confirming the program's own geometry late looks like the
+// user's move or resize; only a change of what is stored marks the
+// configuration for saving.
+TEST_F(FrameGeometryTest, MovesAndResizesThatChangeNothingStoredLeaveTheConfigurationUnchanged) {
+    s.SpecialWindowLayout = DockFree;
+    s.LayoutRowType = 2; // rows and columns from the buttons, not the window size
+    s.LayoutColType = 2;
+    s.LockWindowPosition = false;
+    s.WindowWidthToScreen = false;
+    s.WindowHeightToScreen = false;
+    s.FrameX = 40;
+    s.FrameY = 40;
+    frame.ApplyWindowSettings();
+    frame.CompleteStartupPlacement();
+    model.settingsModified = false;
+
+    frame.UserMoved({40, 40});
+    frame.UserResized(640, 200);
+    EXPECT_FALSE(model.settingsModified);
+
+    frame.UserMoved({60, 40});
+    EXPECT_TRUE(model.settingsModified);
+    EXPECT_EQ(s.FrameX, 60);
+
+    model.settingsModified = false;
+    s.WindowHeightToScreen = true;
+    frame.UserResized(640, 220);
+    EXPECT_TRUE(model.settingsModified) << "a resize ends the height-to-screen choice";
+    EXPECT_FALSE(s.WindowHeightToScreen);
+}
