@@ -21,10 +21,6 @@ const std::initializer_list<std::string_view> kSettingsEnd = {"FILE_DIALOG_PARAM
                                                               "ALARMS", "BUTTONS"};
 constexpr int kDialogLines = 4;
 
-bool IsLineSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 // A line trimmed, its first word (up to the first space) and the text after
 // the spaces that follow that word: what TrimView and LineWords give, in one
 // pass over the line's ends and one search for its first space.
@@ -35,13 +31,9 @@ struct SplitLine {
 };
 
 SplitLine Split(std::string_view raw) {
-    const char* begin = raw.data();
-    const char* end = begin + raw.size();
-    while (begin < end && IsLineSpace(*begin))
-        ++begin;
-    while (end > begin && IsLineSpace(end[-1]))
-        --end;
-    const std::string_view line(begin, static_cast<size_t>(end - begin));
+    const std::string_view line = TrimLineSpace(raw);
+    const char* begin = line.data();
+    const char* end = begin + line.size();
     const auto* space = static_cast<const char*>(std::memchr(begin, ' ', line.size()));
     if (!space)
         return {line, line, {}};

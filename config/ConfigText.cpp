@@ -9,10 +9,6 @@ namespace {
 // The longest name the word index serves; section names are shorter.
 constexpr size_t kMaxIndexedWord = 32;
 
-bool IsLineSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 bool HasSpace(std::string_view s) {
     for (const char c : s)
         if (IsLineSpace(c))
@@ -23,13 +19,7 @@ bool HasSpace(std::string_view s) {
 // The line trimmed when it is one word short enough to be a section name,
 // else empty.
 std::string_view SectionWord(std::string_view line) {
-    const char* begin = line.data();
-    const char* end = begin + line.size();
-    while (begin < end && IsLineSpace(*begin))
-        ++begin;
-    while (end > begin && IsLineSpace(end[-1]))
-        --end;
-    const std::string_view word(begin, static_cast<size_t>(end - begin));
+    const std::string_view word = TrimLineSpace(line);
     return word.size() <= kMaxIndexedWord && !HasSpace(word) ? word : std::string_view();
 }
 

@@ -38,5 +38,22 @@ class ConfigText {
     std::vector<WordLine> wordLines_;
 };
 
+// Space, tab, line feed, vertical tab, form feed or carriage return.
+inline bool IsLineSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A line without the line spaces at its ends. Inline: the load trims every
+// line of the file.
+inline std::string_view TrimLineSpace(std::string_view line) {
+    const char* begin = line.data();
+    const char* end = begin + line.size();
+    while (begin < end && IsLineSpace(*begin))
+        ++begin;
+    while (end > begin && IsLineSpace(end[-1]))
+        --end;
+    return std::string_view(begin, static_cast<size_t>(end - begin));
+}
+
 // Whether a trimmed line is one of the section names of `endSet` (ignoring case).
 bool IsSectionEnd(std::string_view trimmedLine, std::initializer_list<std::string_view> endSet);
