@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "app/FontSetUp.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/TestHooks.h"
@@ -24,6 +25,10 @@
 #include "ui/qt/MainFrame.h"
 
 int main(int argc, char** argv) {
+    // One malloc arena for all threads: the program's few helper threads
+    // (font set-up, D-Bus) allocate little and rarely, and an arena each
+    // would keep its own pages resident.
+    mallopt(M_ARENA_MAX, 1);
     QApplication::setOrganizationName(QStringLiteral("Ombrell"));
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
     QApplication app(argc, argv);
@@ -37,6 +42,7 @@ int main(int argc, char** argv) {
     SingleInstance instance(QDir::currentPath());
     if (!instance.Claim())
         return 0;
+    const FontSetUp fonts;
 
     PosixFileSystem fs;
     SettingsProfile profile;
