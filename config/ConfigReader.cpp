@@ -79,7 +79,11 @@ ConfigSource::ConfigSource(std::string path, bool readable, std::string bytes, i
 
 ConfigSource ConfigSource::Read(const FileSystem& fs, const std::string& path) {
     std::string bytes;
-    const FileResult read = fs.ReadFile(path, bytes);
+    FileResult read = fs.ReadFile(path, bytes);
+    // Offsets into the text are 32-bit; a file of 4 GiB is no configuration
+    // and is refused as unreadable rather than read in part.
+    if (read && bytes.size() > ConfigText::kMaxBytes)
+        read = FileResult::Failure(EFBIG, "It is too large");
     if (!read)
         bytes.clear();
     // Built in place: the text's lines point into its bytes.
@@ -103,7 +107,10 @@ void ConfigSource::IndexButtons() const {
     const size_t start = text_.FindSection("BUTTONS");
     if (start == ConfigText::npos)
         return;
+    // At most one entry a line up to the end of the file; the sections after
+    // the buttons are short.
     records_.reserve(text_.LineCount() - start);
+    const char* const base = text_.Bytes().data();
     for (size_t i = start; i < text_.LineCount(); ++i) {
         const SplitLine split = Split(text_.Line(i));
         if (split.line.empty())
@@ -118,7 +125,9 @@ void ConfigSource::IndexButtons() const {
             categoryLines_.push_back({split.rest, records_.size(), records_.size()});
         } else if (!categoryLines_.empty()) {
             // Lines before the first category belong to none and are not read.
-            records_.push_back({key, split.rest});
+            records_.push_back(
+                {split.rest.empty() ? 0u : static_cast<uint32_t>(split.rest.data() - base),
+                 static_cast<uint32_t>(split.rest.size()), key});
         }
     }
     if (!categoryLines_.empty())
@@ -199,7 +208,7 @@ void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
     const std::vector<ConfigSource::RecordEntry>& records = file.Records();
     PendingRecord record;
     for (size_t i = found->first; i < found->last; ++i) {
-        switch (ApplyRecordField(record, records[i].key, records[i].rest)) {
+        switch (ApplyRecordField(record, records[i].key, file.Rest(records[i]))) {
         case RecordLine::Start:
         case RecordLine::Field:
             break;

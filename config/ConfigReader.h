@@ -4,6 +4,7 @@
 #include "config/ConfigText.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,10 +29,12 @@ class ConfigSource {
     const ConfigText& Text() const { return text_; }
 
     // One non-empty line of a category's records, split once: the key of its
-    // first word and the text after it.
+    // first word and where the text after it lies in the bytes (see Rest).
+    // Twelve bytes a line: a full configuration has some fifteen thousand.
     struct RecordEntry {
+        uint32_t restOffset;
+        uint32_t restSize;
         RecordKey key;
-        std::string_view rest;
     };
     // A CATEGORY line of the BUTTONS section: its name and its records, the
     // entries [first, last) of Records().
@@ -44,6 +47,10 @@ class ConfigSource {
     // category read does not scan the file again.
     const std::vector<CategoryLine>& CategoryLines() const;
     const std::vector<RecordEntry>& Records() const;
+    // The text after the first word of a record line.
+    std::string_view Rest(const RecordEntry& entry) const {
+        return {text_.Bytes().data() + entry.restOffset, entry.restSize};
+    }
 
   private:
     std::string path_;

@@ -1,6 +1,7 @@
 #include "config/ConfigText.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "model/Text.h"
 
@@ -26,30 +27,44 @@ std::string_view SectionWord(std::string_view line) {
 } // namespace
 
 ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
-    std::string_view all(bytes_);
-    size_t start = all.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    // Configuration lines are some 20 to 40 bytes long.
-    lines_.reserve(all.size() / 24 + 1);
+    // Past the 32-bit offsets nothing is indexed; the configuration reader
+    // refuses such files, and no other text read this way comes near it.
+    const std::string_view all(bytes_.data(), std::min(bytes_.size(), kMaxBytes));
+    const char* const base = all.data();
+    const char* const end = base + all.size();
+    const char* at = base + (all.starts_with("\xEF\xBB\xBF") ? 3 : 0);
+    // Counted first, so that the index is allocated once at its size.
+    size_t count = 0;
+    for (const char* p = at; p < end; ++count) {
+        const auto* lf =
+            static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        p = lf ? lf + 1 : end;
+    }
+    starts_.reserve(count + 1);
     // The lines a section name can be on are noted in the same pass.
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        const size_t next = end == std::string_view::npos ? all.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = all.size();
-        std::string_view line = all.substr(start, end - start);
+    while (at < end) {
+        const auto* lf =
+            static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
+        const char* lineEnd = lf ? lf : end;
+        std::string_view line(at, static_cast<size_t>(lineEnd - at));
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (const std::string_view word = SectionWord(line); !word.empty())
-            wordLines_.push_back({lines_.size(), word});
-        lines_.push_back(line);
-        start = next;
+            wordLines_.push_back({static_cast<uint32_t>(starts_.size()),
+                                  static_cast<uint32_t>(word.data() - base),
+                                  static_cast<uint32_t>(word.size())});
+        starts_.push_back(static_cast<uint32_t>(at - base));
+        at = lf ? lf + 1 : end;
     }
+    // A last line without its LF ends where the file does.
+    if (!starts_.empty())
+        starts_.push_back(static_cast<uint32_t>(all.size() + (all.back() == '\n' ? 0 : 1)));
 }
 
 size_t ConfigText::FindSection(std::string_view name, size_t from) const {
     if (name.empty() || name.size() > kMaxIndexedWord || HasSpace(name)) {
-        for (size_t i = from; i < lines_.size(); ++i) {
-            const std::string_view line = TrimView(lines_[i]);
+        for (size_t i = from; i < LineCount(); ++i) {
+            const std::string_view line = TrimView(Line(i));
             if (!line.empty() && EqualsNoCase(line, name))
                 return i + 1;
         }
@@ -60,7 +75,8 @@ size_t ConfigText::FindSection(std::string_view name, size_t from) const {
                          [](const WordLine& line, size_t index) { return line.index < index; });
     // Most one-word lines are record ends ("end"): their length rules them out.
     for (auto it = first; it != wordLines_.end(); ++it)
-        if (it->word.size() == name.size() && EqualsNoCase(it->word, name))
+        if (it->size == name.size() &&
+            EqualsNoCase(std::string_view(bytes_.data() + it->offset, it->size), name))
             return it->index + 1;
     return npos;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -13,11 +14,24 @@ class ConfigText {
     ConfigText() = default;
     explicit ConfigText(std::string bytes);
 
-    const std::vector<std::string_view>& Lines() const { return lines_; }
     // The bytes as read, byte-order mark included.
     const std::string& Bytes() const { return bytes_; }
-    size_t LineCount() const { return lines_.size(); }
-    std::string_view Line(size_t i) const { return lines_[i]; }
+    size_t LineCount() const { return starts_.empty() ? 0 : starts_.size() - 1; }
+    std::string_view Line(size_t i) const {
+        // A line runs to the byte before the next line's start (its LF) and
+        // loses a CR before that.
+        const char* begin = bytes_.data() + starts_[i];
+        size_t size = starts_[i + 1] - starts_[i] - 1;
+        if (size > 0 && begin[size - 1] == '\r')
+            --size;
+        return {begin, size};
+    }
+    // Where line `i` starts in Bytes().
+    size_t LineStart(size_t i) const { return starts_[i]; }
+
+    // The most bytes a text indexes: offsets are kept in 32 bits. Longer
+    // files are refused by the configuration reader before they get here.
+    static constexpr size_t kMaxBytes = UINT32_MAX - 1;
 
     // The index of the line after the first line that, trimmed, equals `name`
     // ignoring case; npos when there is none.
@@ -27,13 +41,17 @@ class ConfigText {
 
   private:
     std::string bytes_;
-    std::vector<std::string_view> lines_;
+    // The offset of every line's first byte, then one past the end as if a
+    // LF followed the last line: four bytes a line, sized exactly, where a
+    // view of each line would take sixteen.
+    std::vector<uint32_t> starts_;
     // The lines that, trimmed, are one short word: the only ones a section
     // name can equal. Noted while the lines are split, so that the searches
     // for each section do not trim every line of the file again.
     struct WordLine {
-        size_t index;
-        std::string_view word; // the line, trimmed
+        uint32_t index;
+        uint32_t offset; // of the trimmed line in the bytes
+        uint32_t size;
     };
     std::vector<WordLine> wordLines_;
 };

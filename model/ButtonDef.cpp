@@ -53,6 +53,19 @@ std::string OneLine(std::string s) {
 
 } // namespace
 
+const std::string& KindName(ButtonKind kind) {
+    static const std::string kNames[] = {"", "exe", "document", "folder", "drive", "url"};
+    return kNames[static_cast<size_t>(kind)];
+}
+
+ButtonKind KindOfName(std::string_view name) {
+    for (const ButtonKind kind : {ButtonKind::Exe, ButtonKind::Document, ButtonKind::Folder,
+                                  ButtonKind::Drive, ButtonKind::Url})
+        if (EqualsNoCase(name, KindName(kind)))
+            return kind;
+    return ButtonKind::None;
+}
+
 CButtonDef::CButtonDef(CModel& model) : model_(&model) {}
 
 CButtonDef::CButtonDef(CModel& model, const std::string& name, const std::string& target,
@@ -68,12 +81,13 @@ CButtonDef::CButtonDef(CModel& model, const std::string& name, const std::string
 }
 
 CButtonDef::CButtonDef(const CButtonDef& other, bool withSchedule)
-    : model_(other.model_), openMode_(other.openMode_), icon_(other.icon_),
-      iconIndex_(other.iconIndex_), iconFile_(other.iconFile_), sound_(other.sound_),
-      parameters_(other.parameters_), directory_(other.directory_), kind_(other.kind_),
-      target_(other.target_), name_(other.name_), text_(other.text_),
-      backupEnabled_(other.backupEnabled_), shellIcon_(other.shellIcon_),
-      fromShortcut_(other.fromShortcut_) {
+    : model_(other.model_), icon_(other.icon_), iconIndex_(other.iconIndex_),
+      iconFile_(other.iconFile_), sound_(other.sound_), parameters_(other.parameters_),
+      directory_(other.directory_), target_(other.target_), name_(other.name_), text_(other.text_),
+      openMode_(other.openMode_), kind_(other.kind_), backupEnabled_(other.backupEnabled_),
+      shellIcon_(other.shellIcon_), fromShortcut_(other.fromShortcut_) {
+    if (other.ownIconFile_)
+        ownIconFile_ = std::make_unique<std::string>(*other.ownIconFile_);
     if (withSchedule && other.schedule_)
         schedule_ = std::make_unique<CSchedule>(*other.schedule_);
     if (other.downloadData_)
@@ -88,13 +102,14 @@ CButtonDef& CButtonDef::operator=(const CButtonDef& other) {
     schedule_ = std::move(copy.schedule_);
     downloadData_ = std::move(copy.downloadData_);
     openMode_ = copy.openMode_;
-    icon_ = std::move(copy.icon_);
+    ownIconFile_ = std::move(copy.ownIconFile_);
+    icon_ = copy.icon_;
     iconIndex_ = copy.iconIndex_;
     iconFile_ = std::move(copy.iconFile_);
     sound_ = std::move(copy.sound_);
     parameters_ = std::move(copy.parameters_);
     directory_ = std::move(copy.directory_);
-    kind_ = std::move(copy.kind_);
+    kind_ = copy.kind_;
     target_ = std::move(copy.target_);
     name_ = std::move(copy.name_);
     text_ = std::move(copy.text_);
@@ -171,13 +186,14 @@ void CButtonDef::Clear() {
     schedule_.reset();
     downloadData_.reset();
     openMode_ = 1;
-    icon_ = ButtonIcon{};
+    icon_ = StoredIcon{};
+    ownIconFile_.reset();
     iconIndex_ = 0;
     iconFile_.clear();
     sound_.clear();
     parameters_.clear();
     directory_.clear();
-    kind_.clear();
+    kind_ = ButtonKind::None;
     target_.clear();
     name_.clear();
     text_.clear();
@@ -198,6 +214,7 @@ void CButtonDef::ResolveShortcut() {
 }
 
 void CButtonDef::SetTargetFollowing(const std::string& s, std::vector<std::string>& seen) {
+    KeepIconFile(IconFileFrom::Target);
     target_ = s;
     if (!EqualsNoCase(ExtensionView(target_), "desktop"))
         return;
@@ -266,7 +283,7 @@ void CButtonDef::SetIcon(const std::string& file, int index, const ButtonIcon* i
     SetIconFile(file);
     SetIconIndex(index);
     if (icon) {
-        icon_ = *icon;
+        StoreIcon(*icon);
         shellIcon_ = false;
     } else {
         LoadButtonIcon();
@@ -274,7 +291,7 @@ void CButtonDef::SetIcon(const std::string& file, int index, const ButtonIcon* i
 }
 
 void CButtonDef::SetOpenMode(int m) {
-    openMode_ = (m >= 1 && m <= 3) ? m : 1;
+    openMode_ = static_cast<unsigned char>((m >= 1 && m <= 3) ? m : 1);
 }
 
 void CButtonDef::SetBackupEnabled(bool b) {
@@ -284,8 +301,8 @@ void CButtonDef::SetBackupEnabled(bool b) {
 
 void CButtonDef::SetUrl(const std::string& address) {
     target_ = address;
-    kind_ = "url";
-    icon_ = ButtonIcon{IconRole::Url, 0, "", 0};
+    kind_ = ButtonKind::Url;
+    StoreIcon(IconRole::Url, IconFileFrom::None, 0);
     shellIcon_ = false;
 }
 
@@ -308,7 +325,52 @@ std::string CButtonDef::TextLine2() const {
 }
 
 bool CButtonDef::KindIs(std::string_view s) const {
-    return EqualsNoCase(kind_, s);
+    return EqualsNoCase(KindName(kind_), s);
+}
+
+ButtonIcon CButtonDef::Icon() const {
+    ButtonIcon icon{icon_.role, icon_.driveLetter, {}, icon_.index};
+    switch (icon_.from) {
+    case IconFileFrom::None:
+        break;
+    case IconFileFrom::Target:
+        icon.file = target_;
+        break;
+    case IconFileFrom::IconFile:
+        icon.file = iconFile_;
+        break;
+    case IconFileFrom::Own:
+        icon.file = *ownIconFile_;
+        break;
+    }
+    return icon;
+}
+
+void CButtonDef::StoreIcon(IconRole role, IconFileFrom from, int index) {
+    icon_ = StoredIcon{role, 0, from, index};
+    ownIconFile_.reset();
+}
+
+void CButtonDef::StoreIcon(const ButtonIcon& icon) {
+    IconFileFrom from = IconFileFrom::Own;
+    if (icon.file.empty())
+        from = IconFileFrom::None;
+    else if (icon.file == target_)
+        from = IconFileFrom::Target;
+    else if (icon.file == iconFile_)
+        from = IconFileFrom::IconFile;
+    StoreIcon(icon.role, from, icon.index);
+    icon_.driveLetter = icon.driveLetter;
+    if (from == IconFileFrom::Own)
+        ownIconFile_ = std::make_unique<std::string>(icon.file);
+}
+
+void CButtonDef::KeepIconFile(IconFileFrom changing) {
+    if (icon_.from != changing)
+        return;
+    ownIconFile_ =
+        std::make_unique<std::string>(changing == IconFileFrom::Target ? target_ : iconFile_);
+    icon_.from = IconFileFrom::Own;
 }
 
 bool CButtonDef::NameIs(std::string_view s) const {
@@ -322,7 +384,7 @@ bool CButtonDef::IsSpecialFolder() const {
 ButtonIcon CButtonDef::DrawnIcon() const {
     if (icon_.role == IconRole::None && NameIs("Control Panel"))
         return ButtonIcon{IconRole::ControlPanel, 0, "", 0};
-    return icon_;
+    return Icon();
 }
 
 bool CButtonDef::IsBackupCandidate(bool force) const {
@@ -344,49 +406,51 @@ bool CButtonDef::IsBackupCandidate(bool force) const {
 void CButtonDef::DetermineKind() {
     const FileSystem& fs = model_->platform.fs;
     if (target_.empty())
-        kind_.clear();
+        kind_ = ButtonKind::None;
     else if (StringInList(name_, "Control Panel", "Dial-Up Networking", "Printers"))
-        kind_ = "folder";
+        kind_ = ButtonKind::Folder;
     else {
         // Asked once: a drive root and a folder are both folders.
         const bool folder = fs.IsFolder(target_);
         if (IsDriveRoot(fs, target_, folder))
-            kind_ = "drive";
+            kind_ = ButtonKind::Drive;
         else if (folder)
-            kind_ = "folder";
+            kind_ = ButtonKind::Folder;
         else if (EqualsNoCase(ExtensionView(target_), "exe") || fs.IsExecutableProgram(target_))
-            kind_ = "exe";
+            kind_ = ButtonKind::Exe;
         else
-            kind_ = "document";
+            kind_ = ButtonKind::Document;
     }
 }
 
 void CButtonDef::LoadButtonIcon() {
     const IconSource& icons = model_->platform.icons;
-    icon_ = ButtonIcon{};
+    StoreIcon(IconRole::None, IconFileFrom::None, 0);
     shellIcon_ = false;
     if (!iconFile_.empty()) {
         if (icons.IconCount(iconFile_) > iconIndex_)
-            icon_ = ButtonIcon{IconRole::File, 0, iconFile_, iconIndex_};
+            StoreIcon(IconRole::File, IconFileFrom::IconFile, iconIndex_);
     } else if (IsFolder()) {
         icon_.role = FolderRole(name_);
     } else if (IsDocument()) {
         if (icons.HasDocumentIcon(target_)) {
-            icon_ = ButtonIcon{IconRole::Document, 0, target_, 0};
+            StoreIcon(IconRole::Document, IconFileFrom::Target, 0);
             iconIndex_ = 0;
             shellIcon_ = true;
         }
     } else if (IsDrive()) {
         const char first = target_.empty() ? '\0' : AsciiUpper(target_[0]);
-        if (first >= 'A' && first <= 'Z')
-            icon_ = ButtonIcon{IconRole::Drive, first, "", 0};
-        else
+        if (first >= 'A' && first <= 'Z') {
+            StoreIcon(IconRole::Drive, IconFileFrom::None, 0);
+            icon_.driveLetter = first;
+        } else {
             icon_.role = IconRole::GenericDrive;
+        }
     } else if (IsExe() && !target_.empty()) {
         iconFile_ = target_;
         iconIndex_ = 0;
         if (icons.IconCount(target_) > 0)
-            icon_ = ButtonIcon{IconRole::File, 0, target_, 0};
+            StoreIcon(IconRole::File, IconFileFrom::Target, 0);
     } else if (IsUrl()) {
         // An address keeps its picture when its icon is recomputed.
         icon_.role = IconRole::Url;

@@ -12,6 +12,14 @@ class CModel;
 class CSchedule;
 class CDownloadData;
 
+// What a button launches, derived from its target.
+enum class ButtonKind : unsigned char { None, Exe, Document, Folder, Drive, Url };
+
+// The kind's name as the program writes and compares it ("" for None), and
+// the kind a name means (ASCII case ignored; any other name means None).
+const std::string& KindName(ButtonKind kind);
+ButtonKind KindOfName(std::string_view name);
+
 // The seven special-folder names; a button is special by its name.
 inline constexpr const char* kSpecialFolderNames[] = {
     "Control Panel",  "Dial-Up Networking", "Printers",        "My Computer",
@@ -31,7 +39,7 @@ class CButtonDef {
     // leaves the copy without a schedule, as the button-copy operation wants.
     CButtonDef(const CButtonDef& other, bool withSchedule = true);
     CButtonDef& operator=(const CButtonDef& other);
-    virtual ~CButtonDef();
+    ~CButtonDef();
 
     // Creates a button and stores it in (cat, slot) of the model; cat -1 is the
     // current category, slot -1 the first free slot searching upward. Returns
@@ -57,7 +65,8 @@ class CButtonDef {
     void SetIcon(const std::string& file, int index, const ButtonIcon* icon);
     void SetOpenMode(int m);
     void SetText(const std::string& s) { text_ = s; }
-    void SetKind(const std::string& s) { kind_ = s; }
+    void SetKind(std::string_view s) { kind_ = KindOfName(s); }
+    void SetKind(ButtonKind kind) { kind_ = kind; }
     void SetBackupEnabled(bool b);
     void SetUrl(const std::string& address);
     void SetSchedule(std::unique_ptr<CSchedule> schedule);
@@ -68,13 +77,17 @@ class CButtonDef {
     CSchedule* Schedule() const { return schedule_.get(); }
     CDownloadData* DownloadData() const { return downloadData_.get(); }
     int OpenMode() const { return openMode_; }
-    const ButtonIcon& Icon() const { return icon_; }
+    // The icon as last worked out (its file named again from the target or
+    // icon file it was taken from).
+    ButtonIcon Icon() const;
+    IconRole IconRoleOf() const { return icon_.role; }
     int IconIndex() const { return iconIndex_; }
     const std::string& IconFile() const { return iconFile_; }
     const std::string& Sound() const { return sound_; }
     const std::string& Parameters() const { return parameters_; }
     const std::string& Directory() const { return directory_; }
-    const std::string& Kind() const { return kind_; }
+    const std::string& Kind() const { return KindName(kind_); }
+    ButtonKind KindValue() const { return kind_; }
     const std::string& Target() const { return target_; }
     const std::string& Name() const { return name_; }
     const std::string& Text() const { return text_; }
@@ -83,11 +96,11 @@ class CButtonDef {
     std::string TextLine1() const;
     std::string TextLine2() const;
 
-    bool IsExe() const { return KindIs("exe"); }
-    bool IsDocument() const { return KindIs("document"); }
-    bool IsFolder() const { return KindIs("folder"); }
-    bool IsDrive() const { return KindIs("drive"); }
-    bool IsUrl() const { return KindIs("url"); }
+    bool IsExe() const { return kind_ == ButtonKind::Exe; }
+    bool IsDocument() const { return kind_ == ButtonKind::Document; }
+    bool IsFolder() const { return kind_ == ButtonKind::Folder; }
+    bool IsDrive() const { return kind_ == ButtonKind::Drive; }
+    bool IsUrl() const { return kind_ == ButtonKind::Url; }
     bool KindIs(std::string_view s) const;
     bool NameIs(std::string_view s) const;
     bool IsSpecialFolder() const;
@@ -110,20 +123,38 @@ class CButtonDef {
     // already followed, so a shortcut leading back to itself ends the chain.
     void SetTargetFollowing(const std::string& s, std::vector<std::string>& seen);
 
+    // Where the icon's file is: most icons show the target or the icon file
+    // itself, so the name is not kept a second time (a full configuration has
+    // thousands of buttons).
+    enum class IconFileFrom : unsigned char { None, Target, IconFile, Own };
+    struct StoredIcon {
+        IconRole role = IconRole::None;
+        char driveLetter = 0;
+        IconFileFrom from = IconFileFrom::None;
+        int index = 0;
+    };
+    void StoreIcon(const ButtonIcon& icon);
+    void StoreIcon(IconRole role, IconFileFrom from, int index);
+    // Before the target or icon file changes without the icon being worked
+    // out again: the icon keeps naming the file it was taken from.
+    void KeepIconFile(IconFileFrom changing);
+
     CModel* model_;
     std::unique_ptr<CSchedule> schedule_;
     std::unique_ptr<CDownloadData> downloadData_;
-    int openMode_ = 1;
-    ButtonIcon icon_;
+    // The icon's file when it is neither the target nor the icon file.
+    std::unique_ptr<std::string> ownIconFile_;
+    StoredIcon icon_;
     int iconIndex_ = 0;
     std::string iconFile_;
     std::string sound_;
     std::string parameters_;
     std::string directory_;
-    std::string kind_;
     std::string target_;
     std::string name_;
     std::string text_;
+    unsigned char openMode_ = 1;
+    ButtonKind kind_ = ButtonKind::None;
     bool backupEnabled_ = true;
     bool shellIcon_ = false;
     bool fromShortcut_ = false; // the target was read from a shortcut file

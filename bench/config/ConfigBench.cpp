@@ -155,10 +155,10 @@ void ReadAndParse(benchmark::State& state) {
         const std::vector<ConfigSource::RecordEntry>& entries = file.Records();
         for (const ConfigSource::CategoryLine& category : file.CategoryLines())
             for (size_t i = category.first; i < category.last; ++i)
-                records +=
-                    ApplyRecordField(record, entries[i].key, entries[i].rest) == RecordLine::End
-                        ? 1
-                        : 0;
+                records += ApplyRecordField(record, entries[i].key, file.Rest(entries[i])) ==
+                                   RecordLine::End
+                               ? 1
+                               : 0;
         benchmark::DoNotOptimize(records);
     }
 }

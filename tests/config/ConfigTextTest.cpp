@@ -189,7 +189,7 @@ TEST(ConfigText, CategoryRecordsEndAtTheNextCategoryOrSection) {
     EXPECT_EQ(keys(1), (std::vector<RecordKey>{RecordKey::Button}));
     // The section name ends the last category: the record after it is not read.
     EXPECT_EQ(keys(2), (std::vector<RecordKey>{RecordKey::Unknown}));
-    EXPECT_EQ(file.Records()[categories[0].first].rest, "1 /a");
+    EXPECT_EQ(file.Rest(file.Records()[categories[0].first]), "1 /a");
 }
 
 } // namespace
