@@ -190,14 +190,14 @@ void PosixFileSystem::GrowTable() const {
 PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) const {
     for (size_t k = 0; k < recent_.size() && recent_[k]; ++k) {
         Slot* slot = recent_[k];
-        if (slot->keySize == path.size() && std::memcmp(slot->key, path.data(), path.size()) == 0) {
+        if (KeyOf(*slot) == std::string_view(path)) {
             // Most recently used first.
             std::rotate(recent_.begin(), recent_.begin() + static_cast<std::ptrdiff_t>(k),
                         recent_.begin() + static_cast<std::ptrdiff_t>(k) + 1);
             return slot->stat;
         }
     }
-    const uint64_t hash = PathHash(path);
+    const auto hash = static_cast<uint32_t>(PathHash(path));
     size_t mask = table_.size() - 1;
     size_t i = hash & mask;
     for (; table_[i].key; i = (i + 1) & mask) {
@@ -215,22 +215,25 @@ PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) co
             i = (i + 1) & mask;
     }
     Slot& slot = table_[i];
-    char* key = static_cast<char*>(keys_.allocate(path.size() + 1, 1));
+    // The length before the bytes; a path of 4 GiB is not asked about.
+    const auto size = static_cast<uint32_t>(path.size());
+    char* key = static_cast<char*>(keys_.allocate(sizeof size + path.size() + 1, 1));
+    std::memcpy(key, &size, sizeof size);
+    key += sizeof size;
     std::memcpy(key, path.c_str(), path.size() + 1);
     slot.hash = hash;
     slot.key = key;
-    slot.keySize = path.size();
     ++tableUsed_;
     struct stat st {};
     // The system would stop at a NUL and answer for a shorter path.
     slot.stat.found = path.find('\0') == std::string::npos && StatInFolder(path, st);
-    slot.stat.mode = slot.stat.found ? st.st_mode : 0;
+    slot.stat.mode = slot.stat.found ? static_cast<uint16_t>(st.st_mode) : 0;
     Remember(slot);
     return slot.stat;
 }
 
 bool PosixFileSystem::StatMode(const std::string& path, mode_t& mode) const {
-    if (batchDepth_ > 0) {
+    if (batchDepth_ > 0 && Cacheable(path)) {
         const CachedStat& entry = Lookup(path);
         mode = entry.mode;
         return entry.found;
@@ -298,7 +301,7 @@ bool PosixFileSystem::IsFolder(const std::string& path) const {
 }
 
 bool PosixFileSystem::IsExecutableProgram(const std::string& path) const {
-    if (batchDepth_ == 0 || path.empty())
+    if (batchDepth_ == 0 || path.empty() || !Cacheable(path))
         return ReadIsExecutableProgram(path);
     // Reading asks for the same path again: a hit, which keeps `entry` valid.
     CachedStat& entry = Lookup(path);

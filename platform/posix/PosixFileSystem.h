@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory_resource>
 #include <optional>
@@ -37,16 +38,16 @@ class PosixFileSystem : public FileSystem {
 
   private:
     struct CachedStat {
+        uint16_t mode = 0; // file type and permission bits: all st_mode holds
         bool found = false;
         signed char program = -1; // IsExecutableProgram's answer once asked; -1 before
-        mode_t mode = 0;
     };
-    // One entry of the batch's table: the path's hash, its bytes (in the
-    // arena) and what stat() said. An empty slot has no key.
+    // One entry of the batch's table, sixteen bytes: the path (in the arena,
+    // after its length), part of its hash and what stat() said. An empty slot
+    // has no key.
     struct Slot {
-        uint64_t hash = 0;
         const char* key = nullptr;
-        size_t keySize = 0;
+        uint32_t hash = 0;
         CachedStat stat;
     };
 
@@ -56,8 +57,14 @@ class PosixFileSystem : public FileSystem {
     // The batch's entry for `path`, stat()ed on first use. The reference lasts
     // until the next path not yet in the table is looked up.
     CachedStat& Lookup(const std::string& path) const;
-    static std::string_view KeyOf(const Slot& slot) { return {slot.key, slot.keySize}; }
+    static std::string_view KeyOf(const Slot& slot) {
+        uint32_t size = 0;
+        std::memcpy(&size, slot.key - sizeof size, sizeof size);
+        return {slot.key, size};
+    }
     void GrowTable() const;
+    // Keys keep their length in 32 bits; no real path comes near that.
+    static bool Cacheable(const std::string& path) { return path.size() < UINT32_MAX; }
     void Remember(Slot& slot) const;
     // stat() of a path new to the batch, relative to its folder's descriptor.
     bool StatInFolder(const std::string& path, struct stat& st) const;
