@@ -34,8 +34,11 @@ SplitLine Split(std::string_view raw) {
     const std::string_view line = TrimLineSpace(raw);
     const char* begin = line.data();
     const char* end = begin + line.size();
-    const auto* space = static_cast<const char*>(std::memchr(begin, ' ', line.size()));
-    if (!space)
+    // A plain loop: the first word is short, and a call costs more than it.
+    const char* space = begin;
+    while (space < end && *space != ' ')
+        ++space;
+    if (space == end)
         return {line, line, {}};
     const char* rest = space + 1;
     while (rest < end && IsLineSpace(*rest))

@@ -1,6 +1,8 @@
 #include "config/ConfigText.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "model/Text.h"
@@ -24,6 +26,53 @@ std::string_view SectionWord(std::string_view line) {
     return word.size() <= kMaxIndexedWord && !HasSpace(word) ? word : std::string_view();
 }
 
+// The word that ends every record: a third of a full file's one-word lines,
+// and no section's name, so the index leaves it out.
+bool IsRecordEnd(std::string_view word) {
+    return word.size() == 3 && EqualsNoCase(word, "end");
+}
+
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+constexpr uint64_t kLineFeeds = kOnes * '\n';
+
+uint64_t Load8(const char* p) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The first LF in [p, end), or end. Eight bytes at a time: lines are short,
+// and a call to memchr for each costs more than the scan itself.
+const char* FindLineFeed(const char* p, const char* end) {
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; end - p >= 8; p += 8) {
+            const uint64_t x = Load8(p) ^ kLineFeeds;
+            // The lowest flagged byte is always a LF (only bytes above one
+            // can be flagged wrongly).
+            if (const uint64_t found = (x - kOnes) & ~x & kHighBits)
+                return p + (std::countr_zero(found) >> 3);
+        }
+    }
+    while (p < end && *p != '\n')
+        ++p;
+    return p;
+}
+
+// How many LF bytes [p, end) holds.
+size_t CountLineFeeds(const char* p, const char* end) {
+    size_t count = 0;
+    for (; end - p >= 8; p += 8) {
+        const uint64_t x = Load8(p) ^ kLineFeeds;
+        // The high bit of each byte set where x is not zero: exact per byte.
+        const uint64_t nonZero = (((x & ~kHighBits) + ~kHighBits) | x) & kHighBits;
+        count += static_cast<size_t>(std::popcount(~nonZero & kHighBits));
+    }
+    for (; p < end; ++p)
+        count += *p == '\n' ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
@@ -34,27 +83,20 @@ ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
     const char* const end = base + all.size();
     const char* at = base + (all.starts_with("\xEF\xBB\xBF") ? 3 : 0);
     // Counted first, so that the index is allocated once at its size.
-    size_t count = 0;
-    for (const char* p = at; p < end; ++count) {
-        const auto* lf =
-            static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-        p = lf ? lf + 1 : end;
-    }
-    starts_.reserve(count + 1);
+    const bool endsInLineFeed = at < end && end[-1] == '\n';
+    starts_.reserve(CountLineFeeds(at, end) + (endsInLineFeed || at == end ? 0 : 1) + 1);
     // The lines a section name can be on are noted in the same pass.
     while (at < end) {
-        const auto* lf =
-            static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
-        const char* lineEnd = lf ? lf : end;
-        std::string_view line(at, static_cast<size_t>(lineEnd - at));
+        const char* lf = FindLineFeed(at, end);
+        std::string_view line(at, static_cast<size_t>(lf - at));
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (const std::string_view word = SectionWord(line); !word.empty())
+        if (const std::string_view word = SectionWord(line); !word.empty() && !IsRecordEnd(word))
             wordLines_.push_back({static_cast<uint32_t>(starts_.size()),
                                   static_cast<uint32_t>(word.data() - base),
                                   static_cast<uint32_t>(word.size())});
         starts_.push_back(static_cast<uint32_t>(at - base));
-        at = lf ? lf + 1 : end;
+        at = lf == end ? end : lf + 1;
     }
     // A last line without its LF ends where the file does.
     if (!starts_.empty())
@@ -62,7 +104,7 @@ ConfigText::ConfigText(std::string bytes) : bytes_(std::move(bytes)) {
 }
 
 size_t ConfigText::FindSection(std::string_view name, size_t from) const {
-    if (name.empty() || name.size() > kMaxIndexedWord || HasSpace(name)) {
+    if (name.empty() || name.size() > kMaxIndexedWord || HasSpace(name) || IsRecordEnd(name)) {
         for (size_t i = from; i < LineCount(); ++i) {
             const std::string_view line = TrimView(Line(i));
             if (!line.empty() && EqualsNoCase(line, name))

@@ -410,11 +410,15 @@ FileResult PosixFileSystem::ReadFile(const std::string& path, std::string& conte
         return S_ISDIR(st.st_mode) ? FileResult::Failure(EISDIR)
                                    : FileResult::Failure(EINVAL, "It is not a regular file");
     }
-    if (st.st_size > 0)
-        contents.reserve(static_cast<size_t>(st.st_size));
-    char buffer[65536];
+    // Read straight into the string, sized as the file is; a file that grows
+    // meanwhile is read on to its end, one that shrinks is cut where it ends.
+    constexpr size_t kChunk = 65536;
+    size_t used = 0;
+    contents.resize(st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : kChunk);
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == contents.size())
+            contents.resize(used + kChunk);
+        const ssize_t n = ::read(fd, contents.data() + used, contents.size() - used);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -425,9 +429,10 @@ FileResult PosixFileSystem::ReadFile(const std::string& path, std::string& conte
         }
         if (n == 0)
             break;
-        contents.append(buffer, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
     ::close(fd);
+    contents.resize(used);
     return {};
 }
 

@@ -23,6 +23,36 @@ size_t ScanForSection(const ConfigText& text, std::string_view name, size_t from
     return ConfigText::npos;
 }
 
+// Lines end at LF; a CR before it, a byte-order mark before the first line
+// and the LF after the last one are no part of any line.
+TEST(ConfigText, LinesEndAtLineFeeds) {
+    const struct {
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"", {}},
+        {"\xEF\xBB\xBF", {}},
+        {"a", {"a"}},
+        {"a\n", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r", {"a"}},
+        {"\n", {""}},
+        {"\r\n\r\n", {"", ""}},
+        {"\xEF\xBB\xBFone\r\ntwo", {"one", "two"}},
+        {"one\r\r\ntwo\n\nthree\r", {"one\r", "two", "", "three"}},
+        {" in the middle \r a CR\n", {" in the middle \r a CR"}},
+        {std::string("nul\0inside\nx", 12), {std::string("nul\0inside", 10), "x"}},
+    };
+    for (const auto& c : cases) {
+        const ConfigText text(c.bytes);
+        std::vector<std::string> lines;
+        for (size_t i = 0; i < text.LineCount(); ++i)
+            lines.emplace_back(text.Line(i));
+        EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.bytes);
+        EXPECT_EQ(text.Bytes(), c.bytes);
+    }
+}
+
 TEST(ConfigText, SectionSearchFindsWhatAScanOfEveryLineFinds) {
     const std::string longName(40, 'X');
     const std::string text = "\xEF\xBB\xBF"

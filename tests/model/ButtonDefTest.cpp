@@ -2,9 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "model/Model.h"
+#include "model/Text.h"
 #include "schedule/Schedule.h"
 #include "tests/support/TestPlatform.h"
 #include "utilities/DownloadData.h"
@@ -84,6 +87,53 @@ TEST_F(ButtonDef, IconsByKindAndIconFile) {
     url.SetUrl("https://example.org/");
     url.SetIconIndex(0);
     EXPECT_EQ(url.Icon().role, IconRole::Url);
+}
+
+// A kind is kept as one of its five values: set by name in any case, read
+// and written back as the lower-case name.
+TEST_F(ButtonDef, KindsReadAndWriteTheirNames) {
+    CButtonDef b = Make("", dir.Write("a.txt", "a"));
+    for (const char* name : {"exe", "document", "folder", "drive", "url"}) {
+        b.SetKind(ToUpper(name));
+        EXPECT_EQ(b.Kind(), name);
+        EXPECT_TRUE(b.KindIs(name));
+        EXPECT_EQ(KindOfName(b.Kind()), b.KindValue());
+    }
+    EXPECT_TRUE(b.IsUrl());
+    EXPECT_EQ(b.WriteRecord(0).substr(0, 13), "BUTTON_URL 1 ");
+    b.SetKind("shortcut");
+    EXPECT_EQ(b.Kind(), "");
+    EXPECT_FALSE(b.IsExe() || b.IsDocument() || b.IsFolder() || b.IsDrive() || b.IsUrl());
+}
+
+// The icon names the file it was worked out from, even after the target
+// changes without the icon being worked out again, and in copies.
+TEST_F(ButtonDef, IconKeepsNamingItsFile) {
+    const std::string first = dir.Write("first.txt", "1");
+    const std::string second = dir.Write("second.txt", "2");
+    const std::string picture = dir.Write("pic.png", "png");
+    tp.icons.counts = {{picture, 2}};
+
+    CButtonDef b = Make("", first);
+    b.SetTarget(second);
+    EXPECT_EQ(b.Target(), second);
+    EXPECT_EQ(b.Icon(), (ButtonIcon{IconRole::Document, 0, first, 0}));
+    b.LoadButtonIcon();
+    EXPECT_EQ(b.Icon(), (ButtonIcon{IconRole::Document, 0, second, 0}));
+
+    const ButtonIcon given{IconRole::File, 0, dir.File("elsewhere.png"), 1};
+    b.SetIcon(picture, 1, &given);
+    const CButtonDef copy(b);
+    CButtonDef assigned(model);
+    assigned = b;
+    for (const CButtonDef* button : {&std::as_const(b), &copy, &std::as_const(assigned)}) {
+        EXPECT_EQ(button->Icon(), given);
+        EXPECT_EQ(button->DrawnIcon(), given);
+        EXPECT_EQ(button->IconFile(), picture);
+    }
+    b.SetIconFile(picture);
+    EXPECT_EQ(b.Icon(), (ButtonIcon{IconRole::File, 0, picture, 1}));
+    EXPECT_EQ(copy.Icon(), given) << "a copy keeps its own icon";
 }
 
 TEST_F(ButtonDef, SettersDropWhatDoesNotFit) {
