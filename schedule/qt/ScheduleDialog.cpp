@@ -15,6 +15,7 @@
 #include "model/ButtonDef.h"
 #include "model/Model.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "schedule/Schedule.h"
 #include "schedule/ScheduleEdit.h"
 #include "schedule/qt/DateDialog.h"
@@ -98,7 +99,7 @@ CScheduleDlg::CScheduleDlg(CModel& model, CScheduleEdit& edit, std::function<voi
     year_ = NumberEdit(oneTime, "year", 4, 56);
     today_ = Button(QStringLiteral("&Today"), "today", oneTime);
     calendar_ = Button(QString(), "calendar", oneTime);
-    calendar_->setIcon(QIcon(QString::fromLatin1(IconNames::Calendar)));
+    calendar_->setIcon(ProgramIcons::Icon(IconNames::Calendar));
     calendar_->setAccessibleName(QStringLiteral("Pick a date"));
     calendar_->setToolTip(QStringLiteral("Pick a date"));
     auto* dateRow = new QHBoxLayout(oneTime);

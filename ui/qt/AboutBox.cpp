@@ -10,6 +10,7 @@
 
 #include "model/Model.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "ui/MakerPage.h"
 #include "ui/ModalScope.h"
 
@@ -17,7 +18,7 @@ AboutBox::AboutBox(CModel& model, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About DORVANE"));
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QString::fromUtf8(IconNames::App)).pixmap(48, 48));
+    picture->setPixmap(ProgramIcons::Icon(IconNames::App).pixmap(48, 48));
     auto* text = new QVBoxLayout;
     text->addWidget(new QLabel(QStringLiteral("DORVANE       Version 10.0")));
     text->addWidget(new QLabel(QStringLiteral("Quick-Launch Your Programs and Files")));

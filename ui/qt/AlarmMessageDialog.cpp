@@ -1,6 +1,7 @@
 #include "ui/qt/AlarmMessageDialog.h"
 
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -14,12 +15,12 @@ CAlarmMessageDlg::CAlarmMessageDlg(const std::string& message, const std::string
     : QDialog(parent) {
     setObjectName(QStringLiteral("AlarmMessageDialog"));
     setWindowTitle(QStringLiteral(" DORVANE Alarm Message"));
-    setWindowIcon(QIcon(QString::fromLatin1(IconNames::App)));
+    setWindowIcon(ProgramIcons::Window());
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("alarmIcon"));
-    picture->setPixmap(QIcon(QString::fromLatin1(IconNames::Alarm)).pixmap(32, 32));
+    picture->setPixmap(ProgramIcons::Icon(IconNames::Alarm).pixmap(32, 32));
 
     auto* text = new QPlainTextEdit(QString::fromStdString(message), this);
     text->setObjectName(QStringLiteral("alarmMessage"));

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 
 // Small helpers the program's dialogs share: byte strings to and from Qt
 // text, and the common window decoration.
@@ -34,7 +35,7 @@ inline std::string PathBytes(const QString& s) {
 inline void Decorate(QDialog& dialog, const char* objectName, const char* title) {
     dialog.setObjectName(QString::fromLatin1(objectName));
     dialog.setWindowTitle(QString::fromUtf8(title));
-    dialog.setWindowIcon(QIcon(QString::fromUtf8(IconNames::App)));
+    dialog.setWindowIcon(ProgramIcons::Window());
 }
 
 } // namespace DialogSupport

@@ -24,6 +24,7 @@
 #include "model/Model.h"
 #include "model/Text.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "schedule/AlarmTable.h"
 #include "schedule/LaunchSchedules.h"
 #include "sounds/PlaySound.h"
@@ -62,7 +63,7 @@ CMainFrame::CMainFrame(CModel& model)
       tray_(std::make_unique<TrayIcon>()) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("DORVANE"));
-    setWindowIcon(QIcon(QString::fromUtf8(IconNames::App)));
+    setWindowIcon(ProgramIcons::Window());
     setAcceptDrops(true);
     const Rect start = CreationGeometry(model_.settings);
     geometry_.SetGeometry(start);

@@ -22,6 +22,7 @@
 #include "model/Model.h"
 #include "model/Text.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "schedule/AlarmTable.h"
 #include "schedule/LaunchSchedules.h"
 #include "sounds/qt/DefaultSoundsDialog.h"
@@ -380,7 +381,7 @@ void CMainFrame::RebuildMenuBar() {
         return;
     const auto makeAction = [this](const MenuBitmapItem& item) {
         auto* action =
-            new QAction(QIcon(QString::fromUtf8(PicturePath(item.picture))), QString(), menuBar());
+            new QAction(ProgramIcons::Icon(PicturePath(item.picture)), QString(), menuBar());
         action->setData(item.id);
         action->setObjectName(QStringLiteral("bitmap%1").arg(item.id));
         // The text names the picture for screen readers; the menu bar draws

@@ -2,13 +2,12 @@
 
 #include <QFont>
 #include <QIcon>
-#include <QImage>
 #include <QMimeType>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include "platform/qt/IconPixmaps.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 
 QtButtonIcons::QtButtonIcons(qreal devicePixelRatio)
     : ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {}
@@ -51,16 +50,7 @@ const QPixmap& QtButtonIcons::Resource(const char* path) {
 }
 
 QPixmap QtButtonIcons::RenderResource(const char* path) const {
-    const int pixels = qRound(kSize * ratio_);
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(QString::fromUtf8(path));
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
-    painter.end();
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(ratio_);
-    return pixmap;
+    return ProgramIcons::Pixmap(path, kSize, ratio_);
 }
 
 QPixmap QtButtonIcons::Render(const ButtonIcon& icon) {

@@ -5,6 +5,7 @@
 #include <QSystemTrayIcon>
 
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "ui/MenuIds.h"
 
 TrayIcon::TrayIcon(QObject* parent) : QObject(parent), menu_(new QMenu) {
@@ -24,7 +25,7 @@ bool TrayIcon::Add() {
         return true;
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return false;
-    icon_ = new QSystemTrayIcon(QIcon(QString::fromUtf8(IconNames::App)), this);
+    icon_ = new QSystemTrayIcon(ProgramIcons::Icon(IconNames::App), this);
     icon_->setToolTip(toolTip_);
     icon_->setContextMenu(menu_);
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {

@@ -10,6 +10,7 @@
 
 #include "model/Model.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "ui/HelpTexts.h"
 
 namespace {
@@ -26,7 +27,7 @@ Tutorial::Tutorial(CModel& model, QWidget* parent)
     setObjectName(QStringLiteral("tutorial"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QString::fromUtf8(IconNames::App)));
+    setWindowIcon(ProgramIcons::Window());
 
     lesson_ = new QLineEdit;
     lesson_->setObjectName(QStringLiteral("lesson"));

@@ -11,6 +11,7 @@
 
 #include "model/ButtonDef.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "ui/ModalScope.h"
 #include "ui/qt/QtButtonIcons.h"
 
@@ -28,7 +29,7 @@ CDownloadDataDlg::CDownloadDataDlg(CDownloadDataEdit& edit, QWidget* parent)
     : QDialog(parent), edit_(edit) {
     setObjectName(QStringLiteral("DownloadDataDialog"));
     setWindowTitle(QStringLiteral("Application/File Download Data"));
-    setWindowIcon(QIcon(QString::fromUtf8(IconNames::App)));
+    setWindowIcon(ProgramIcons::Window());
 
     // The button's icon and target, for orientation.
     auto* icon = new QLabel(this);

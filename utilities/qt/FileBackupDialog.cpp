@@ -22,6 +22,7 @@
 
 #include "model/Model.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "ui/ModalScope.h"
 
 namespace {
@@ -48,7 +49,7 @@ CFileBackupDlg::CFileBackupDlg(CModel& model, QWidget* parent)
     : QDialog(parent), model_(model), backup_(model) {
     setObjectName(QStringLiteral("FileBackupDialog"));
     setWindowTitle(QStringLiteral(" File Backup"));
-    setWindowIcon(QIcon(QString::fromUtf8(IconNames::App)));
+    setWindowIcon(ProgramIcons::Window());
     setAcceptDrops(true);
 
     auto* menuBar = new QMenuBar(this);

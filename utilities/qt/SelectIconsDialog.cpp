@@ -19,6 +19,7 @@
 #include "model/Model.h"
 #include "platform/qt/IconPixmaps.h"
 #include "resources/IconNames.h"
+#include "ui/qt/ProgramIcons.h"
 #include "sounds/PlaySound.h"
 #include "ui/ModalScope.h"
 #include "ui/qt/QtButtonIcons.h"
@@ -79,7 +80,7 @@ CSelectIconsDlg::CSelectIconsDlg(CModel& model, QWidget* parent)
     : QDialog(parent), model_(model), icons_(model),
       buttonIcons_(std::make_unique<QtButtonIcons>(devicePixelRatioF())) {
     setObjectName(QStringLiteral("SelectIconsDialog"));
-    setWindowIcon(QIcon(QString::fromUtf8(IconNames::App)));
+    setWindowIcon(ProgramIcons::Window());
     setAcceptDrops(true);
 
     auto* files = MakeButton(this, QStringLiteral("Files..."), "files", QStringLiteral("Files..."));
