@@ -93,6 +93,22 @@ TEST(ProgramIcons, SizesWithoutAPngRenderTheSvg) {
     EXPECT_EQ(drawn, RenderSvg(QString::fromUtf8(IconNames::Undo), 48));
 }
 
+TEST(ProgramIcons, OtherSizesAreScaledFromTheNextLargerAndDisabledOnesAreGreyed) {
+    const QIcon icon = ProgramIcons::Icon(IconNames::App);
+    // A tray draws the application picture at 22 or 24 pixels.
+    const QPixmap tray = icon.pixmap(QSize(24, 24), 1.0);
+    EXPECT_EQ(tray.size(), QSize(24, 24));
+    EXPECT_FALSE(IsBlank(tray.toImage()));
+    // A greyed menu bar picture differs from the normal one but keeps its shape.
+    const QImage normal = ProgramIcons::Icon(IconNames::Home).pixmap(QSize(16, 16), 1.0).toImage();
+    const QImage greyed =
+        ProgramIcons::Icon(IconNames::Home).pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage();
+    ASSERT_EQ(greyed.size(), normal.size());
+    EXPECT_NE(greyed.convertToFormat(QImage::Format_ARGB32),
+              normal.convertToFormat(QImage::Format_ARGB32));
+    EXPECT_FALSE(IsBlank(greyed));
+}
+
 TEST(ProgramIcons, TheWindowIconOffersTheWindowManagersSizes) {
     EXPECT_EQ(ProgramIcons::Window().availableSizes(),
               (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
