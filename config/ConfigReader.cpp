@@ -6,6 +6,7 @@
 #include "model/Text.h"
 #include "schedule/Schedule.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -98,9 +99,12 @@ const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() con
     return categoryLines_;
 }
 
-const std::vector<ConfigSource::RecordEntry>& ConfigSource::Records() const {
-    IndexButtons();
-    return records_;
+bool ConfigSource::Record(size_t line, RecordEntry& entry) const {
+    const SplitLine split = Split(text_.Line(line));
+    if (split.line.empty())
+        return false;
+    entry = {ClassifyRecordKey(split.first), split.rest};
+    return true;
 }
 
 void ConfigSource::IndexButtons() const {
@@ -110,31 +114,30 @@ void ConfigSource::IndexButtons() const {
     const size_t start = text_.FindSection("BUTTONS");
     if (start == ConfigText::npos)
         return;
-    // At most one entry a line up to the end of the file; the sections after
-    // the buttons are short.
-    records_.reserve(text_.LineCount() - start);
-    const char* const base = text_.Bytes().data();
-    for (size_t i = start; i < text_.LineCount(); ++i) {
-        const SplitLine split = Split(text_.Line(i));
-        if (split.line.empty())
+    // The records end at the first section name after them (a one-word line,
+    // found in the text's index of those).
+    size_t end = text_.LineCount();
+    for (const std::string_view name : kButtonsEnd)
+        if (const size_t after = text_.FindSection(name, start); after != ConfigText::npos)
+            end = std::min(end, after - 1);
+    for (size_t i = start; i < end; ++i) {
+        // Only a line whose first letter is a C can be a CATEGORY line.
+        const std::string_view raw = text_.Line(i);
+        size_t first = 0;
+        while (first < raw.size() && IsLineSpace(raw[first]))
+            ++first;
+        if (first == raw.size() || (raw[first] | 0x20) != 'c')
             continue;
-        // A section name is one word; most lines have a space and are none.
-        if (split.first.size() == split.line.size() && IsSectionEnd(split.line, kButtonsEnd))
-            break;
-        const RecordKey key = ClassifyRecordKey(split.first);
-        if (key == RecordKey::Category) {
-            if (!categoryLines_.empty())
-                categoryLines_.back().last = records_.size();
-            categoryLines_.push_back({split.rest, records_.size(), records_.size()});
-        } else if (!categoryLines_.empty()) {
-            // Lines before the first category belong to none and are not read.
-            records_.push_back(
-                {split.rest.empty() ? 0u : static_cast<uint32_t>(split.rest.data() - base),
-                 static_cast<uint32_t>(split.rest.size()), key});
-        }
+        const SplitLine split = Split(raw);
+        if (ClassifyRecordKey(split.first) != RecordKey::Category)
+            continue;
+        if (!categoryLines_.empty())
+            categoryLines_.back().last = i;
+        // Lines before the first category belong to none and are not read.
+        categoryLines_.push_back({split.rest, i + 1, i + 1});
     }
     if (!categoryLines_.empty())
-        categoryLines_.back().last = records_.size();
+        categoryLines_.back().last = end;
 }
 
 int HeaderVersion(std::string_view firstLine) {
@@ -208,10 +211,12 @@ void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
     if (!found)
         return;
 
-    const std::vector<ConfigSource::RecordEntry>& records = file.Records();
     PendingRecord record;
+    ConfigSource::RecordEntry entry;
     for (size_t i = found->first; i < found->last; ++i) {
-        switch (ApplyRecordField(record, records[i].key, file.Rest(records[i]))) {
+        if (!file.Record(i, entry))
+            continue;
+        switch (ApplyRecordField(record, entry.key, entry.rest)) {
         case RecordLine::Start:
         case RecordLine::Field:
             break;

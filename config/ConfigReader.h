@@ -4,7 +4,6 @@
 #include "config/ConfigText.h"
 
 #include <cerrno>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,16 +27,14 @@ class ConfigSource {
     const std::string& ReadFailure() const { return readFailure_; }
     const ConfigText& Text() const { return text_; }
 
-    // One non-empty line of a category's records, split once: the key of its
-    // first word and where the text after it lies in the bytes (see Rest).
-    // Twelve bytes a line: a full configuration has some fifteen thousand.
+    // A non-empty line of a category's records, split: the key of its first
+    // word and the text after it.
     struct RecordEntry {
-        uint32_t restOffset;
-        uint32_t restSize;
         RecordKey key;
+        std::string_view rest;
     };
-    // A CATEGORY line of the BUTTONS section: its name and its records, the
-    // entries [first, last) of Records().
+    // A CATEGORY line of the BUTTONS section: its name and the lines of its
+    // records, [first, last) of Text().
     struct CategoryLine {
         std::string_view name;
         size_t first;
@@ -46,11 +43,10 @@ class ConfigSource {
     // Built in one scan of the BUTTONS section on first use, so that every
     // category read does not scan the file again.
     const std::vector<CategoryLine>& CategoryLines() const;
-    const std::vector<RecordEntry>& Records() const;
-    // The text after the first word of a record line.
-    std::string_view Rest(const RecordEntry& entry) const {
-        return {text_.Bytes().data() + entry.restOffset, entry.restSize};
-    }
+    // The record on line `line` of a category's lines; false for a blank line.
+    // Split when read rather than kept: an index of every record line would
+    // be alive beside all the buttons at the height of a load.
+    bool Record(size_t line, RecordEntry& entry) const;
 
   private:
     std::string path_;
@@ -62,7 +58,6 @@ class ConfigSource {
 
     mutable bool indexed_ = false;
     mutable std::vector<CategoryLine> categoryLines_;
-    mutable std::vector<RecordEntry> records_;
 };
 
 // Where the button records of a file end (besides the next CATEGORY line).

@@ -151,14 +151,13 @@ void ReadAndParse(benchmark::State& state) {
     for (auto _ : state) {
         const ConfigSource file = ConfigSource::Read(f.tp.fs, f.path);
         PendingRecord record;
+        ConfigSource::RecordEntry entry;
         int records = 0;
-        const std::vector<ConfigSource::RecordEntry>& entries = file.Records();
         for (const ConfigSource::CategoryLine& category : file.CategoryLines())
             for (size_t i = category.first; i < category.last; ++i)
-                records += ApplyRecordField(record, entries[i].key, file.Rest(entries[i])) ==
-                                   RecordLine::End
-                               ? 1
-                               : 0;
+                if (file.Record(i, entry))
+                    records +=
+                        ApplyRecordField(record, entry.key, entry.rest) == RecordLine::End ? 1 : 0;
         benchmark::DoNotOptimize(records);
     }
 }

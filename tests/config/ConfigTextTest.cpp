@@ -211,15 +211,19 @@ TEST(ConfigText, CategoryRecordsEndAtTheNextCategoryOrSection) {
     EXPECT_EQ(categories[2].name, "Third");
     const auto keys = [&](size_t c) {
         std::vector<RecordKey> out;
+        ConfigSource::RecordEntry entry;
         for (size_t i = categories[c].first; i < categories[c].last; ++i)
-            out.push_back(file.Records()[i].key);
+            if (file.Record(i, entry))
+                out.push_back(entry.key);
         return out;
     };
     EXPECT_EQ(keys(0), (std::vector<RecordKey>{RecordKey::Button, RecordKey::End}));
     EXPECT_EQ(keys(1), (std::vector<RecordKey>{RecordKey::Button}));
     // The section name ends the last category: the record after it is not read.
     EXPECT_EQ(keys(2), (std::vector<RecordKey>{RecordKey::Unknown}));
-    EXPECT_EQ(file.Rest(file.Records()[categories[0].first]), "1 /a");
+    ConfigSource::RecordEntry first;
+    ASSERT_TRUE(file.Record(categories[0].first + 1, first)) << "after the blank line";
+    EXPECT_EQ(first.rest, "1 /a");
 }
 
 } // namespace
