@@ -1,5 +1,9 @@
 #include "config/LoadConfiguration.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "config/ConfigReader.h"
 #include "favorites/FavoritesSection.h"
 #include "model/Model.h"
@@ -11,16 +15,55 @@
 
 namespace {
 
+// The index of the category the load shows first.
+int StartCategory(const CModel& model) {
+    if (!model.settings.CategoryOnEntry.empty()) {
+        const int found = model.FindCategoryByName(model.settings.CategoryOnEntry);
+        if (found >= 0)
+            return found;
+    }
+    return 0;
+}
+
+// The targets of the button records, in the order the load makes the
+// buttons: each is looked up when its button is made, which another thread
+// can do ahead of it.
+std::vector<std::string_view> ButtonTargets(const CModel& model, const ConfigSource& file) {
+    std::vector<std::string_view> targets;
+    const std::vector<ConfigSource::CategoryLine>& lines = file.CategoryLines();
+    const int count = model.CategoryCount();
+    const int start = StartCategory(model);
+    ConfigSource::RecordEntry entry;
+    for (int n = 0; n < count; ++n) {
+        const CCategory* category = model.Category(n == 0 ? start : n <= start ? n - 1 : n);
+        if (!category)
+            continue;
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& l) {
+            return EqualsNoCase(l.name, category->Name());
+        });
+        if (line == lines.end())
+            continue;
+        for (size_t i = line->first; i < line->last; ++i) {
+            // Only a record header starts with a B (BUTTON, BUTTON_URL).
+            const std::string_view raw = file.Text().Line(i);
+            const size_t first = raw.find_first_not_of(" \t\v\f\r");
+            if (first == std::string_view::npos || (raw[first] | 0x20) != 'b' ||
+                !file.Record(i, entry) || entry.key != RecordKey::Button)
+                continue;
+            LineWords words(entry.rest);
+            words.NextView(); // the slot
+            if (const std::string_view target = words.RestView(); !target.empty())
+                targets.push_back(target);
+        }
+    }
+    return targets;
+}
+
 // The button records, the start category first so that it shows early.
 void ReadAllButtons(CModel& model, const ConfigSource& file) {
     ViewHooks& view = model.View();
     const int count = model.CategoryCount();
-    int start = 0;
-    if (!model.settings.CategoryOnEntry.empty()) {
-        const int found = model.FindCategoryByName(model.settings.CategoryOnEntry);
-        if (found >= 0)
-            start = found;
-    }
+    const int start = StartCategory(model);
 
     view.RefreshCaption();
     ReadCategoryButtons(model, file, start);
@@ -86,7 +129,10 @@ void LoadConfiguration(CModel& model, bool withSettings) {
     view.ApplyWindowSettings();
     view.RefreshMenuBar();
 
-    ReadAllButtons(model, file);
+    {
+        const PrefetchScope prefetch(model.platform.fs, ButtonTargets(model, file));
+        ReadAllButtons(model, file);
+    }
 
     // The header check is repeated here, message included, as the sections
     // below belong to a valid file only.

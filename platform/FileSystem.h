@@ -79,6 +79,11 @@ class FileSystem {
     // nest.
     virtual void BeginLookupBatch() {}
     virtual void EndLookupBatch() {}
+    // Paths a running batch is about to ask about, in the order it will: they
+    // may be looked up ahead on another thread. The views must stay valid
+    // until EndPrefetch (or the batch's end).
+    virtual void Prefetch(std::vector<std::string_view> paths) { (void)paths; }
+    virtual void EndPrefetch() {}
 
     // Renames a file; refuses (false) when `to` exists and is another file.
     virtual bool Rename(const std::string& from, const std::string& to) = 0;
@@ -91,6 +96,21 @@ class LookupBatch {
     ~LookupBatch() { fs_.EndLookupBatch(); }
     LookupBatch(const LookupBatch&) = delete;
     LookupBatch& operator=(const LookupBatch&) = delete;
+
+  private:
+    FileSystem& fs_;
+};
+
+// Ends a prefetch when it goes out of scope, before the text its paths point
+// into is released.
+class PrefetchScope {
+  public:
+    PrefetchScope(FileSystem& fs, std::vector<std::string_view> paths) : fs_(fs) {
+        fs_.Prefetch(std::move(paths));
+    }
+    ~PrefetchScope() { fs_.EndPrefetch(); }
+    PrefetchScope(const PrefetchScope&) = delete;
+    PrefetchScope& operator=(const PrefetchScope&) = delete;
 
   private:
     FileSystem& fs_;

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <pwd.h>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -119,6 +120,10 @@ constexpr size_t kFirstTableSize = 4096;
 
 } // namespace
 
+PosixFileSystem::~PosixFileSystem() {
+    EndPrefetch();
+}
+
 void PosixFileSystem::BeginLookupBatch() {
     if (batchDepth_++ == 0) {
         table_.assign(kFirstTableSize, Slot{});
@@ -128,6 +133,7 @@ void PosixFileSystem::BeginLookupBatch() {
 
 void PosixFileSystem::EndLookupBatch() {
     if (batchDepth_ > 0 && --batchDepth_ == 0) {
+        EndPrefetch();
         recent_ = {};
         for (const auto& [folder, fd] : folders_)
             if (fd >= 0)
@@ -139,6 +145,102 @@ void PosixFileSystem::EndLookupBatch() {
         keys_.release();
         tableUsed_ = 0;
     }
+}
+
+void PosixFileSystem::Prefetch(std::vector<std::string_view> paths) {
+    EndPrefetch();
+    if (batchDepth_ == 0 || paths.empty() || paths.size() >= UINT32_MAX / 4)
+        return;
+    size_t size = 16;
+    while (size < paths.size() * 2)
+        size *= 2;
+    prefetchIndex_.assign(size, 0);
+    prefetch_ = std::make_unique<PrefetchEntry[]>(paths.size());
+    const size_t mask = size - 1;
+    for (const std::string_view path : paths) {
+        size_t i = static_cast<uint32_t>(PathHash(path)) & mask;
+        bool known = false;
+        for (; prefetchIndex_[i] != 0; i = (i + 1) & mask)
+            if ((known = prefetch_[prefetchIndex_[i] - 1].path == path))
+                break;
+        if (known)
+            continue;
+        prefetch_[prefetchCount_].path = path;
+        prefetchIndex_[i] = static_cast<uint32_t>(++prefetchCount_);
+    }
+    prefetchStop_.store(false);
+    try {
+        prefetcher_ = std::thread([this] { RunPrefetch(); });
+    } catch (const std::system_error&) {
+        // Without a thread every path is looked up when asked, as ever.
+        prefetch_.reset();
+        prefetchIndex_.clear();
+        prefetchCount_ = 0;
+    }
+}
+
+void PosixFileSystem::EndPrefetch() {
+    if (prefetcher_.joinable()) {
+        prefetchStop_.store(true);
+        prefetcher_.join();
+    }
+    prefetch_.reset();
+    std::vector<uint32_t>().swap(prefetchIndex_);
+    prefetchCount_ = 0;
+}
+
+void PosixFileSystem::RunPrefetch() {
+    // Asked relative to the folder of the path before, which most paths
+    // share: the system then walks one name instead of the whole path.
+    char buffer[PATH_MAX];
+    std::string_view folder;
+    int folderFd = -1;
+    for (size_t i = 0; i < prefetchCount_ && !prefetchStop_.load(std::memory_order_relaxed); ++i) {
+        PrefetchEntry& entry = prefetch_[i];
+        const std::string_view path = entry.path;
+        // Paths the system would not take as they are are left to the batch.
+        if (path.size() >= sizeof buffer || path.find('\0') != std::string_view::npos)
+            continue;
+        const size_t slash = path.rfind('/');
+        const bool inFolder =
+            slash != std::string_view::npos && slash > 0 && slash + 1 < path.size();
+        if (inFolder && path.substr(0, slash) != folder) {
+            if (folderFd >= 0)
+                ::close(folderFd);
+            folder = path.substr(0, slash);
+            std::memcpy(buffer, folder.data(), folder.size());
+            buffer[folder.size()] = '\0';
+            folderFd = ::open(buffer, O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        std::memcpy(buffer, path.data(), path.size());
+        buffer[path.size()] = '\0';
+        struct stat st {};
+        const bool found = inFolder && folderFd >= 0
+                               ? ::fstatat(folderFd, buffer + slash + 1, &st, 0) == 0
+                               : ::stat(buffer, &st) == 0;
+        entry.mode = found ? static_cast<uint16_t>(st.st_mode) : 0;
+        entry.state.store(found ? 2 : 1, std::memory_order_release);
+    }
+    if (folderFd >= 0)
+        ::close(folderFd);
+}
+
+bool PosixFileSystem::Prefetched(std::string_view path, uint32_t hash, CachedStat& stat) const {
+    if (prefetchCount_ == 0)
+        return false;
+    const size_t mask = prefetchIndex_.size() - 1;
+    for (size_t i = hash & mask; prefetchIndex_[i] != 0; i = (i + 1) & mask) {
+        const PrefetchEntry& entry = prefetch_[prefetchIndex_[i] - 1];
+        if (entry.path != path)
+            continue;
+        const unsigned char state = entry.state.load(std::memory_order_acquire);
+        if (state == 0)
+            return false;
+        stat.found = state == 2;
+        stat.mode = entry.mode;
+        return true;
+    }
+    return false;
 }
 
 int PosixFileSystem::FolderFd(std::string_view folder) const {
@@ -224,10 +326,12 @@ PosixFileSystem::CachedStat& PosixFileSystem::Lookup(const std::string& path) co
     slot.hash = hash;
     slot.key = key;
     ++tableUsed_;
-    struct stat st {};
-    // The system would stop at a NUL and answer for a shorter path.
-    slot.stat.found = path.find('\0') == std::string::npos && StatInFolder(path, st);
-    slot.stat.mode = slot.stat.found ? static_cast<uint16_t>(st.st_mode) : 0;
+    if (!Prefetched(path, hash, slot.stat)) {
+        struct stat st {};
+        // The system would stop at a NUL and answer for a shorter path.
+        slot.stat.found = path.find('\0') == std::string::npos && StatInFolder(path, st);
+        slot.stat.mode = slot.stat.found ? static_cast<uint16_t>(st.st_mode) : 0;
+    }
     Remember(slot);
     return slot.stat;
 }

@@ -3,13 +3,16 @@
 #include "platform/FileSystem.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <memory_resource>
 #include <optional>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <sys/stat.h>
@@ -18,6 +21,11 @@
 // nothing is converted or skipped for not being UTF-8.
 class PosixFileSystem : public FileSystem {
   public:
+    PosixFileSystem() = default;
+    ~PosixFileSystem() override;
+    PosixFileSystem(const PosixFileSystem&) = delete;
+    PosixFileSystem& operator=(const PosixFileSystem&) = delete;
+
     std::optional<FileEntry> FindFirst(const std::string& pattern) const override;
     std::vector<FileEntry> FindAll(const std::string& pattern) const override;
     bool Exists(const std::string& path) const override;
@@ -35,6 +43,8 @@ class PosixFileSystem : public FileSystem {
     bool Rename(const std::string& from, const std::string& to) override;
     void BeginLookupBatch() override;
     void EndLookupBatch() override;
+    void Prefetch(std::vector<std::string_view> paths) override;
+    void EndPrefetch() override;
 
   private:
     struct CachedStat {
@@ -72,6 +82,24 @@ class PosixFileSystem : public FileSystem {
     // or the batch holds enough of them already.
     int FolderFd(std::string_view folder) const;
     bool ReadIsExecutableProgram(const std::string& path) const;
+    // The prefetcher's answer for `path` (hash `hash`) once it has one.
+    bool Prefetched(std::string_view path, uint32_t hash, CachedStat& stat) const;
+    void RunPrefetch();
+
+    // A path the prefetching thread looks up: written by it alone, `mode`
+    // before `state`, and read by the batch only once `state` is set.
+    struct PrefetchEntry {
+        std::string_view path;
+        std::atomic<unsigned char> state{0}; // 0 not yet, 1 absent, 2 found
+        uint16_t mode = 0;
+    };
+    std::unique_ptr<PrefetchEntry[]> prefetch_;
+    size_t prefetchCount_ = 0;
+    // Open addressing over prefetch_: entry index + 1, 0 for an empty slot.
+    // Built before the thread starts and only read afterwards.
+    std::vector<uint32_t> prefetchIndex_;
+    std::atomic<bool> prefetchStop_{false};
+    std::thread prefetcher_;
 
     int batchDepth_ = 0;
     // Open addressing with linear probing; the size is a power of two, at
