@@ -198,8 +198,12 @@ void PosixFileSystem::RunPrefetch() {
     for (size_t i = 0; i < prefetchCount_ && !prefetchStop_.load(std::memory_order_relaxed); ++i) {
         PrefetchEntry& entry = prefetch_[i];
         const std::string_view path = entry.path;
-        // Paths the system would not take as they are are left to the batch.
+        // Paths the system would not take as they are are left to the batch,
+        // as are those it has come to first.
         if (path.size() >= sizeof buffer || path.find('\0') != std::string_view::npos)
+            continue;
+        unsigned char pending = kPending;
+        if (!entry.state.compare_exchange_strong(pending, kBusy, std::memory_order_acquire))
             continue;
         const size_t slash = path.rfind('/');
         const bool inFolder =
@@ -219,7 +223,7 @@ void PosixFileSystem::RunPrefetch() {
                                ? ::fstatat(folderFd, buffer + slash + 1, &st, 0) == 0
                                : ::stat(buffer, &st) == 0;
         entry.mode = found ? static_cast<uint16_t>(st.st_mode) : 0;
-        entry.state.store(found ? 2 : 1, std::memory_order_release);
+        entry.state.store(found ? kFound : kAbsent, std::memory_order_release);
     }
     if (folderFd >= 0)
         ::close(folderFd);
@@ -230,13 +234,22 @@ bool PosixFileSystem::Prefetched(std::string_view path, uint32_t hash, CachedSta
         return false;
     const size_t mask = prefetchIndex_.size() - 1;
     for (size_t i = hash & mask; prefetchIndex_[i] != 0; i = (i + 1) & mask) {
-        const PrefetchEntry& entry = prefetch_[prefetchIndex_[i] - 1];
+        PrefetchEntry& entry = prefetch_[prefetchIndex_[i] - 1];
         if (entry.path != path)
             continue;
-        const unsigned char state = entry.state.load(std::memory_order_acquire);
-        if (state == 0)
+        unsigned char state = entry.state.load(std::memory_order_acquire);
+        // Not reached yet: the batch looks it up itself, and the thread skips it.
+        if (state == kPending &&
+            entry.state.compare_exchange_strong(state, kTaken, std::memory_order_acq_rel))
             return false;
-        stat.found = state == 2;
+        // Being looked up right now: the answer is a moment away.
+        while (state == kBusy) {
+            std::this_thread::yield();
+            state = entry.state.load(std::memory_order_acquire);
+        }
+        if (state != kFound && state != kAbsent)
+            return false;
+        stat.found = state == kFound;
         stat.mode = entry.mode;
         return true;
     }

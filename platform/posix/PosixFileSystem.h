@@ -86,11 +86,13 @@ class PosixFileSystem : public FileSystem {
     bool Prefetched(std::string_view path, uint32_t hash, CachedStat& stat) const;
     void RunPrefetch();
 
-    // A path the prefetching thread looks up: written by it alone, `mode`
-    // before `state`, and read by the batch only once `state` is set.
+    // A path the prefetching thread looks up. Whoever moves `state` from
+    // kPending first looks it up: the thread (kBusy, then kFound or kAbsent,
+    // `mode` written before) or the batch (kTaken) when it gets there first.
+    enum : unsigned char { kPending, kAbsent, kFound, kTaken, kBusy };
     struct PrefetchEntry {
         std::string_view path;
-        std::atomic<unsigned char> state{0}; // 0 not yet, 1 absent, 2 found
+        std::atomic<unsigned char> state{kPending};
         uint16_t mode = 0;
     };
     std::unique_ptr<PrefetchEntry[]> prefetch_;

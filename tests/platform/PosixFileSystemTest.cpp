@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <string_view>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -241,6 +244,34 @@ TEST_F(PosixFileSystemTest, BatchAnswersAgreeWithUncachedOnes) {
     for (size_t i : {11, 12, 14, 17})
         EXPECT_TRUE(plain[i].exists && !plain[i].folder) << i;
     EXPECT_TRUE(plain[13].folder);
+
+    // With the paths looked up ahead on another thread the answers are the
+    // same, whichever side comes to a path first; a path listed twice is
+    // looked up once.
+    std::vector<std::string_view> ahead(paths.begin(), paths.end());
+    ahead.insert(ahead.end(), paths.begin(), paths.end());
+    for (int round = 0; round < 3; ++round) {
+        const LookupBatch batch(fs_);
+        const PrefetchScope prefetch(fs_, ahead);
+        if (round == 1)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        for (size_t i = 0; i < paths.size(); ++i) {
+            const size_t at = round == 2 ? paths.size() - 1 - i : i;
+            EXPECT_EQ(ask(paths[at]), plain[at]) << round << " " << at;
+        }
+    }
+    // Outside a batch nothing is looked up ahead; a prefetch ended before its
+    // thread is done stops it.
+    fs_.Prefetch(ahead);
+    EXPECT_EQ(ask(paths[0]), plain[0]);
+    {
+        const LookupBatch batch(fs_);
+        std::vector<std::string> many;
+        for (int n = 0; n < 5000; ++n)
+            many.push_back(dir_.File("absent " + std::to_string(n)));
+        const PrefetchScope prefetch(fs_, std::vector<std::string_view>(many.begin(), many.end()));
+        EXPECT_FALSE(fs_.Exists(many.back()));
+    }
 
     const LookupBatch outer(fs_);
     for (int round = 0; round < 2; ++round) {
