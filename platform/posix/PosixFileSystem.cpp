@@ -117,6 +117,7 @@ uint64_t PathHash(std::string_view s) {
 }
 
 constexpr size_t kFirstTableSize = 4096;
+constexpr int kBusySpins = 4000;
 
 } // namespace
 
@@ -243,8 +244,11 @@ bool PosixFileSystem::Prefetched(std::string_view path, uint32_t hash, CachedSta
             entry.state.compare_exchange_strong(state, kTaken, std::memory_order_acq_rel))
             return false;
         // Being looked up right now: the answer is a moment away.
-        while (state == kBusy) {
-            std::this_thread::yield();
+        for (int spins = 0; state == kBusy; ++spins) {
+            // A look-up takes a microsecond or so: wait without a system
+            // call at first, then let the thread have the processor.
+            if (spins >= kBusySpins)
+                std::this_thread::yield();
             state = entry.state.load(std::memory_order_acquire);
         }
         if (state != kFound && state != kAbsent)
