@@ -226,4 +226,30 @@ TEST(ConfigText, CategoryRecordsEndAtTheNextCategoryOrSection) {
     EXPECT_EQ(first.rest, "1 /a");
 }
 
+// Only a line that is nothing but a section name ends the records: not a
+// category named like one, nor a record line that starts like one or with a
+// C; a second BUTTONS line does.
+TEST(ConfigText, OnlyWholeSectionLinesEndTheRecords) {
+    const ConfigSource file("x.cfg", true,
+                            "BUTTONS\nCATEGORY Sounds\nBUTTON 1 /a\nCREATED 2020\nSOUNDS x\n"
+                            "\tcategory\tNo\nend\n  Alarms  \nBUTTON 2 /b\n"
+                            "CATEGORY Next\nBUTTON 3 /c\nbuttons\nCATEGORY After\n");
+    const auto& categories = file.CategoryLines();
+    ASSERT_EQ(categories.size(), 1u) << "a tab after the keyword is no CATEGORY line";
+    EXPECT_EQ(categories[0].name, "Sounds");
+    std::vector<RecordKey> keys;
+    ConfigSource::RecordEntry entry;
+    for (size_t i = categories[0].first; i < categories[0].last; ++i)
+        if (file.Record(i, entry))
+            keys.push_back(entry.key);
+    EXPECT_EQ(keys,
+              (std::vector<RecordKey>{RecordKey::Button, RecordKey::Ignored, RecordKey::Unknown,
+                                      RecordKey::Unknown, RecordKey::End}));
+
+    const ConfigSource second("y.cfg", true,
+                              "BUTTONS\nCATEGORY One\nBUTTON 1 /a\nbuttons\nCATEGORY Two\n");
+    ASSERT_EQ(second.CategoryLines().size(), 1u);
+    EXPECT_EQ(second.CategoryLines()[0].last, 3u);
+}
+
 } // namespace
