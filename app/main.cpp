@@ -7,7 +7,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include "app/FontSetUp.h"
+#include "app/DatabaseSetUp.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/TestHooks.h"
@@ -26,7 +26,7 @@
 
 int main(int argc, char** argv) {
     // One malloc arena for all threads: the program's few helper threads
-    // (font set-up, D-Bus) allocate little and rarely, and an arena each
+    // (database set-up, D-Bus) allocate little and rarely, and an arena each
     // would keep its own pages resident.
     mallopt(M_ARENA_MAX, 1);
     QApplication::setOrganizationName(QStringLiteral("Ombrell"));
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     SingleInstance instance(QDir::currentPath());
     if (!instance.Claim())
         return 0;
-    const FontSetUp fonts;
+    const DatabaseSetUp databases;
 
     PosixFileSystem fs;
     SettingsProfile profile;
