@@ -99,6 +99,13 @@ const std::vector<ConfigSource::CategoryLine>& ConfigSource::CategoryLines() con
     return categoryLines_;
 }
 
+const ConfigSource::CategoryLine* ConfigSource::FindCategory(std::string_view name) const {
+    for (const CategoryLine& line : CategoryLines())
+        if (EqualsNoCase(line.name, name))
+            return &line;
+    return nullptr;
+}
+
 bool ConfigSource::Record(size_t line, RecordEntry& entry) const {
     const SplitLine split = Split(text_.Line(line));
     if (split.line.empty())
@@ -201,13 +208,7 @@ void ReadCategoryButtons(CModel& model, const ConfigSource& file, int index) {
     if (!category)
         return;
     // With two categories of the same name, both take the records of the first.
-    const ConfigSource::CategoryLine* found = nullptr;
-    for (const ConfigSource::CategoryLine& line : file.CategoryLines()) {
-        if (EqualsNoCase(line.name, category->Name())) {
-            found = &line;
-            break;
-        }
-    }
+    const ConfigSource::CategoryLine* found = file.FindCategory(category->Name());
     if (!found)
         return;
 

@@ -43,6 +43,9 @@ class ConfigSource {
     // Built in one scan of the BUTTONS section on first use, so that every
     // category read does not scan the file again.
     const std::vector<CategoryLine>& CategoryLines() const;
+    // The lines of the category named `name` (any case); of two categories
+    // of the same name, the first. Null when the file has none.
+    const CategoryLine* FindCategory(std::string_view name) const;
     // The record on line `line` of a category's lines; false for a blank line.
     // Split when read rather than kept: an index of every record line would
     // be alive beside all the buttons at the height of a load.

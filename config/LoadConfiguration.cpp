@@ -1,6 +1,5 @@
 #include "config/LoadConfiguration.h"
 
-#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -30,7 +29,6 @@ int StartCategory(const CModel& model) {
 // can do ahead of it.
 std::vector<std::string_view> ButtonTargets(const CModel& model, const ConfigSource& file) {
     std::vector<std::string_view> targets;
-    const std::vector<ConfigSource::CategoryLine>& lines = file.CategoryLines();
     const int count = model.CategoryCount();
     const int start = StartCategory(model);
     ConfigSource::RecordEntry entry;
@@ -38,10 +36,8 @@ std::vector<std::string_view> ButtonTargets(const CModel& model, const ConfigSou
         const CCategory* category = model.Category(n == 0 ? start : n <= start ? n - 1 : n);
         if (!category)
             continue;
-        const auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& l) {
-            return EqualsNoCase(l.name, category->Name());
-        });
-        if (line == lines.end())
+        const ConfigSource::CategoryLine* line = file.FindCategory(category->Name());
+        if (!line)
             continue;
         for (size_t i = line->first; i < line->last; ++i) {
             // Only a record header starts with a B (BUTTON, BUTTON_URL).
