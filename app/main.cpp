@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/DatabaseSetUp.h"
@@ -22,7 +23,9 @@
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "platform/qt/SettingsProfile.h"
+#include "ui/qt/DorvaneView.h"
 #include "ui/qt/MainFrame.h"
+#include "ui/qt/ThemePictureStore.h"
 
 int main(int argc, char** argv) {
     // One malloc arena for all threads: the program's few helper threads
@@ -57,7 +60,14 @@ int main(int argc, char** argv) {
 
     CModel model(platform);
     const StartupState state = RunStartup(model);
+    // Document types' theme pictures from the last run: the first paint does
+    // not wait for Qt to read the icon theme; the window checks them with
+    // the theme once its start category is on screen.
+    const ThemePictureStore themePictures(
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+        QStringLiteral("/theme-pictures"));
     CMainFrame frame(model);
+    frame.View()->Icons().UseStore(&themePictures);
     prompter.SetParent(&frame);
 
     TestHooksBeforeStart(frame);

@@ -10,6 +10,7 @@
 
 #include "tests/platform/IconFileBuilder.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/TestIconTheme.h"
 
 namespace {
 
@@ -65,15 +66,7 @@ TEST_F(IconPixmapsTest, IconsOfIcoPeAndPictureFilesHaveTheirPixels) {
 }
 
 TEST_F(IconPixmapsTest, DocumentIconsComeFromTheThemeByMimeType) {
-    dir_.Write("icons/dvtest/index.theme",
-               "[Icon Theme]\nName=dvtest\nDirectories=16x16/mimetypes\n"
-               "\n[16x16/mimetypes]\nSize=16\nType=Fixed\n");
-    dir_.Write("icons/dvtest/16x16/mimetypes/.keep", "");
-    SaveImage("icons/dvtest/16x16/mimetypes/text-plain.png", Qt::blue, 16, "PNG");
-    const QStringList oldPaths = QIcon::themeSearchPaths();
-    const QString oldTheme = QIcon::themeName();
-    QIcon::setThemeSearchPaths({QString::fromStdString(dir_.File("icons"))});
-    QIcon::setThemeName(QStringLiteral("dvtest"));
+    const TestIconTheme theme(dir_, 16, {{"text-plain.png", Qt::blue}});
 
     const std::string text = dir_.Write("notes.txt", "plain words\n");
     const std::string binary = dir_.Write("blob.zz-unknown", std::string("\0\1\2\3\xff", 5));
@@ -85,9 +78,6 @@ TEST_F(IconPixmapsTest, DocumentIconsComeFromTheThemeByMimeType) {
     QtIconSource source;
     EXPECT_TRUE(source.HasDocumentIcon(text));
     EXPECT_FALSE(source.HasDocumentIcon(binary));
-
-    QIcon::setThemeName(oldTheme);
-    QIcon::setThemeSearchPaths(oldPaths);
 }
 
 std::string Wave(std::uint32_t dataBytes) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,14 +24,18 @@ class WindowFixture : public ::testing::Test {
     std::unique_ptr<CMainFrame> frame;
 
     // A second start replaces the window first: the old one refers to the
-    // model until it is gone.
-    void StartWindow(const std::string& configText) {
+    // model until it is gone. `beforeStart` sees the window made but not
+    // started.
+    void StartWindow(const std::string& configText,
+                     const std::function<void(CMainFrame&)>& beforeStart = {}) {
         frame.reset();
         dir.Write("Buttons.cfg", configText);
         model = std::make_unique<CModel>(tp.platform);
         model->programFolder = dir.Path();
         model->configName = "Buttons";
         frame = std::make_unique<CMainFrame>(*model);
+        if (beforeStart)
+            beforeStart(*frame);
         frame->Start(StartupState{});
         QApplication::processEvents();
     }

@@ -1,5 +1,8 @@
-// Button pictures: which picture a button gets, and how a slot draws it in
-// the icon's place.
+// Button pictures: which picture a button gets, how a slot draws it in the
+// icon's place, and the document pictures kept from one run to the next.
+#include <QDirIterator>
+#include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
@@ -7,8 +10,10 @@
 
 #include "resources/IconNames.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/TestIconTheme.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/qt/QtButtonIcons.h"
+#include "ui/qt/ThemePictureStore.h"
 
 namespace {
 
@@ -16,6 +21,11 @@ QPixmap Solid(QSize size, QColor colour) {
     QPixmap pixmap(size);
     pixmap.fill(colour);
     return pixmap;
+}
+
+QColor Middle(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
 TEST(ButtonPictures, SlotsDrawPicturesFillingTheIconPlaceKeepingTheirShape) {
@@ -58,6 +68,64 @@ TEST(ButtonPictures, ResourcePicturesAreSharedAndLetteredDrivesDrawOnTheirOwnCop
         icons.Pixmap({IconRole::File, 0, dir.Write("broken.png", "\x89PNG\r\n\x1a\nbroken"), 0})
             .toImage();
     EXPECT_EQ(fallback, icons.Resource(IconNames::ForRole(IconRole::Default)).toImage());
+}
+
+TEST(ButtonPictures, StoredDocumentPicturesShowUntilTheThemeIsAskedWhichWinsWhenTheyDiffer) {
+    TempDir dir;
+    const TestIconTheme theme(dir, 32, {{"text-plain.png", Qt::blue}});
+    const ThemePictureStore store(QString::fromStdString(dir.File("store")));
+    store.Save(QStringLiteral("text/plain"), 32, Solid({32, 32}, Qt::red));
+    const ButtonIcon notes{IconRole::Document, 0, dir.Write("notes.txt", "notes\n"), 0};
+
+    QtButtonIcons icons;
+    icons.UseStore(&store);
+    EXPECT_EQ(Middle(icons.Pixmap(notes)), QColor(Qt::red)) << "the last run's picture";
+    EXPECT_TRUE(icons.CheckStoredPictures());
+    EXPECT_EQ(Middle(icons.Pixmap(notes)), QColor(Qt::blue));
+    EXPECT_EQ(Middle(store.Find(QStringLiteral("text/plain"), 32).value_or(QPixmap())),
+              QColor(Qt::blue));
+    // After the check new types come from the theme and are stored.
+    const ButtonIcon page{IconRole::Document, 0, dir.Write("page.html", "<p>\n"), 0};
+    EXPECT_EQ(icons.Pixmap(page).toImage(), icons.Resource(IconNames::Document).toImage())
+        << "the theme has no web page picture";
+    EXPECT_TRUE(
+        store.Find(QStringLiteral("text/html"), 32).value_or(Solid({1, 1}, Qt::red)).isNull());
+
+    // The next run's store agrees with the theme: nothing changes.
+    QtButtonIcons next;
+    next.UseStore(&store);
+    EXPECT_EQ(Middle(next.Pixmap(notes)), QColor(Qt::blue));
+    EXPECT_FALSE(next.CheckStoredPictures());
+}
+
+TEST(ButtonPictures, TheStoreTakesOnlyPicturesItCouldHaveWrittenForTheCurrentTheme) {
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir.File("store"));
+    const ThemePictureStore store(folder);
+    const QString type = QStringLiteral("text/plain");
+    EXPECT_FALSE(store.Find(type, 32).has_value());
+
+    QPixmap sharp = Solid({64, 64}, Qt::green);
+    sharp.setDevicePixelRatio(2.0);
+    store.Save(type, 64, sharp);
+    const std::optional<QPixmap> found = store.Find(type, 64);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->devicePixelRatio(), 2.0);
+    EXPECT_EQ(Middle(*found), QColor(Qt::green));
+    EXPECT_FALSE(store.Find(type, 32).has_value()) << "larger than asked for";
+
+    {
+        const TestIconTheme theme(dir, 32, {});
+        EXPECT_FALSE(store.Find(type, 64).has_value()) << "stored for another theme";
+    }
+    // A file it cannot read is no picture, and no record of a missing one.
+    QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
+    ASSERT_TRUE(files.hasNext());
+    QFile file(files.next());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x89PNG\r\n\x1a\nbroken");
+    file.close();
+    EXPECT_FALSE(store.Find(type, 64).has_value());
 }
 
 } // namespace

@@ -18,12 +18,14 @@
 #include "model/Category.h"
 #include "model/Model.h"
 #include "schedule/Schedule.h"
+#include "tests/support/TestIconTheme.h"
 #include "tests/support/TestPlatform.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/qt/ButtonSlot.h"
 #include "ui/ButtonEditing.h"
 #include "ui/Caption.h"
 #include "ui/qt/DorvaneView.h"
+#include "ui/qt/ThemePictureStore.h"
 #include "ui/MenuIds.h"
 #include "ui/qt/TrayIcon.h"
 #include "ui/Tooltips.h"
@@ -65,10 +67,11 @@ QAction* FindAction(QWidget* menu, int id) {
 
 class MainFrameTest : public WindowFixture {
   protected:
-    void Start(const std::string& settings = kGrid2x5) {
+    void Start(const std::string& settings = kGrid2x5,
+               const std::function<void(CMainFrame&)>& beforeStart = {}) {
         dir.Write("tool.sh", "#!/bin/sh\n");
         dir.Write("notes.txt", "notes\n");
-        StartWindow(Config(dir.Path(), settings));
+        StartWindow(Config(dir.Path(), settings), beforeStart);
     }
     CDorvaneView& View() { return *frame->View(); }
     int VisibleSlots() {
@@ -84,6 +87,28 @@ class MainFrameTest : public WindowFixture {
         return FindAction(frame->menuBar(), id);
     }
 };
+
+QColor Middle(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+TEST_F(MainFrameTest, StartPaintsTheLastRunsDocumentPicturesAndThenTheThemes) {
+    const TestIconTheme theme(dir, 32, {{"text-plain.png", Qt::blue}});
+    const ThemePictureStore store(QString::fromStdString(dir.File("store")));
+    QPixmap red(32, 32);
+    red.fill(Qt::red);
+    store.Save(QStringLiteral("text/plain"), 32, red);
+    QColor painted;
+    Start(kGrid2x5, [&](CMainFrame& window) {
+        window.View()->Icons().UseStore(&store);
+        QObject::connect(&window, &CMainFrame::FirstPaint,
+                         [&] { painted = Middle(View().Slot(2)->Picture()); });
+    });
+    EXPECT_EQ(painted, QColor(Qt::red));
+    EXPECT_EQ(Middle(View().Slot(2)->Picture()), QColor(Qt::blue));
+    frame.reset();
+}
 
 TEST_F(MainFrameTest, StartCategoryFillsTheGridWithTheModelsButtons) {
     Start();

@@ -102,6 +102,13 @@ void CDorvaneView::RefreshSlot(int slot) {
         control->setAccessibleDescription(description);
 }
 
+void CDorvaneView::CheckStoredPictures() {
+    if (!icons_.CheckStoredPictures())
+        return;
+    for (int i = 0; i < kSlotsPerCategory; ++i)
+        RefreshSlot(i);
+}
+
 void CDorvaneView::RefreshSlotStates() {
     for (int i = 0; i < kSlotsPerCategory; ++i)
         slots_[i]->SetActive(SlotActive(model_, i));

@@ -45,6 +45,9 @@ class CDorvaneView : public QWidget {
     // Layouts do nothing while the frame changes its own geometry.
     void SuspendLayout(bool suspended) { suspended_ = suspended; }
     QtButtonIcons& Icons() { return icons_; }
+    // Checks the document pictures taken from the theme picture store
+    // against the icon theme and redraws the buttons if one changed.
+    void CheckStoredPictures();
 
   Q_SIGNALS:
     void SlotClicked(int slot);

@@ -336,6 +336,11 @@ void CMainFrame::RepaintNow() {
     }
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The start category is on screen: its document pictures taken from the
+    // store are checked against the icon theme now, while the rest of the
+    // load can reuse the memory Qt's reading of the theme gives back.
+    if (loadingAtStart_ && painted_)
+        view_->CheckStoredPictures();
 }
 
 void CMainFrame::RefreshCaption() {

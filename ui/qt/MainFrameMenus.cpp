@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolTip>
 
 #include "config/ConfigurationCommands.h"
@@ -498,6 +499,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         QApplication::sendEvent(view_, event);
         view_->installEventFilter(this);
         Q_EMIT FirstPaint();
+        // Painted later than the start category's load (a window shown
+        // hidden first): its stored pictures are checked after this paint.
+        QTimer::singleShot(0, view_, &CDorvaneView::CheckStoredPictures);
         return true;
     }
     // A menu bar shows no tips of its own: the bitmap items get theirs here.

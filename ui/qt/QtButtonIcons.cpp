@@ -4,10 +4,24 @@
 #include <QIcon>
 #include <QMimeType>
 #include <QPainter>
+#include <QtMath>
 
 #include "platform/qt/IconPixmaps.h"
 #include "resources/IconNames.h"
 #include "ui/qt/ProgramIcons.h"
+#include "ui/qt/ThemePictureStore.h"
+
+namespace {
+
+bool SamePicture(const QPixmap& a, const QPixmap& b) {
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a.devicePixelRatio() == b.devicePixelRatio() &&
+           a.toImage().convertToFormat(QImage::Format_ARGB32) ==
+               b.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
 
 QtButtonIcons::QtButtonIcons(qreal devicePixelRatio)
     : ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0) {}
@@ -31,15 +45,54 @@ const QPixmap& QtButtonIcons::DocumentPixmap(const std::string& path) {
     const QMimeType type = IconPixmaps::DocumentMimeType(path);
     const QString name = type.isValid() ? type.name() : QString();
     auto found = documents_.find(name);
-    if (found == documents_.end()) {
-        QPixmap pixmap = IconPixmaps::ForDocumentType(type).pixmap(QSize(kSize, kSize), ratio_);
-        // Without a theme icon the program's own page picture stands in.
-        if (pixmap.isNull())
-            pixmap = Resource(IconNames::Document);
-        found = documents_.emplace(name, pixmap).first;
-    }
+    if (found == documents_.end())
+        found = documents_.emplace(name, DocumentFace(ThemePicture(type))).first;
     documentPaths_.emplace(path, &found->second);
     return found->second;
+}
+
+QPixmap QtButtonIcons::DocumentFace(const QPixmap& themePicture) {
+    // Without a theme icon the program's own page picture stands in.
+    return themePicture.isNull() ? Resource(IconNames::Document) : themePicture;
+}
+
+QPixmap QtButtonIcons::ThemeLookup(const QMimeType& type) const {
+    return IconPixmaps::ForDocumentType(type).pixmap(QSize(kSize, kSize), ratio_);
+}
+
+int QtButtonIcons::StoredPixelSize() const {
+    return qCeil(kSize * ratio_);
+}
+
+QPixmap QtButtonIcons::ThemePicture(const QMimeType& type) {
+    // A type the MIME database does not know has no theme picture to store.
+    if (!store_ || !type.isValid())
+        return ThemeLookup(type);
+    const std::optional<QPixmap> stored = store_->Find(type.name(), StoredPixelSize());
+    if (stored && !storeChecked_) {
+        unchecked_.emplace_back(type, *stored);
+        return *stored;
+    }
+    QPixmap picture = ThemeLookup(type);
+    if (!stored || !SamePicture(*stored, picture))
+        store_->Save(type.name(), StoredPixelSize(), picture);
+    return picture;
+}
+
+bool QtButtonIcons::CheckStoredPictures() {
+    storeChecked_ = true;
+    bool changed = false;
+    for (const auto& [type, stored] : unchecked_) {
+        const QPixmap picture = ThemeLookup(type);
+        if (SamePicture(picture, stored))
+            continue;
+        store_->Save(type.name(), StoredPixelSize(), picture);
+        // In place: the paths of the type point at this picture.
+        documents_[type.name()] = DocumentFace(picture);
+        changed = true;
+    }
+    unchecked_.clear();
+    return changed;
 }
 
 const QPixmap& QtButtonIcons::Resource(const char* path) {
