@@ -82,12 +82,14 @@ CButtonDef::CButtonDef(CModel& model, const std::string& name, const std::string
 
 CButtonDef::CButtonDef(const CButtonDef& other, bool withSchedule)
     : model_(other.model_), icon_(other.icon_), iconIndex_(other.iconIndex_),
-      iconFile_(other.iconFile_), sound_(other.sound_), parameters_(other.parameters_),
-      directory_(other.directory_), target_(other.target_), name_(other.name_), text_(other.text_),
-      openMode_(other.openMode_), kind_(other.kind_), backupEnabled_(other.backupEnabled_),
-      shellIcon_(other.shellIcon_), fromShortcut_(other.fromShortcut_) {
+      iconFile_(other.iconFile_), parameters_(other.parameters_), target_(other.target_),
+      name_(other.name_), text_(other.text_), openMode_(other.openMode_), kind_(other.kind_),
+      backupEnabled_(other.backupEnabled_), shellIcon_(other.shellIcon_),
+      fromShortcut_(other.fromShortcut_) {
     if (other.ownIconFile_)
         ownIconFile_ = std::make_unique<std::string>(*other.ownIconFile_);
+    if (other.rarely_)
+        rarely_ = std::make_unique<RarelySet>(*other.rarely_);
     if (withSchedule && other.schedule_)
         schedule_ = std::make_unique<CSchedule>(*other.schedule_);
     if (other.downloadData_)
@@ -106,9 +108,8 @@ CButtonDef& CButtonDef::operator=(const CButtonDef& other) {
     icon_ = copy.icon_;
     iconIndex_ = copy.iconIndex_;
     iconFile_ = std::move(copy.iconFile_);
-    sound_ = std::move(copy.sound_);
+    rarely_ = std::move(copy.rarely_);
     parameters_ = std::move(copy.parameters_);
-    directory_ = std::move(copy.directory_);
     kind_ = copy.kind_;
     target_ = std::move(copy.target_);
     name_ = std::move(copy.name_);
@@ -190,9 +191,8 @@ void CButtonDef::Clear() {
     ownIconFile_.reset();
     iconIndex_ = 0;
     iconFile_.clear();
-    sound_.clear();
+    rarely_.reset();
     parameters_.clear();
-    directory_.clear();
     kind_ = ButtonKind::None;
     target_.clear();
     name_.clear();
@@ -251,19 +251,29 @@ void CButtonDef::SetName(const std::string& s) {
     DetermineKind();
 }
 
+const std::string& CButtonDef::NoText() {
+    static const std::string empty;
+    return empty;
+}
+
+void CButtonDef::SetRarely(std::string RarelySet::*field, const std::string& value) {
+    if (!rarely_ && value.empty())
+        return;
+    if (!rarely_)
+        rarely_ = std::make_unique<RarelySet>();
+    (*rarely_).*field = value;
+    if (rarely_->sound.empty() && rarely_->directory.empty())
+        rarely_.reset();
+}
+
 void CButtonDef::SetDirectory(const std::string& s) {
-    if (FileExists(model_->platform.fs, s))
-        directory_ = s;
-    else
-        directory_.clear();
+    SetRarely(&RarelySet::directory, FileExists(model_->platform.fs, s) ? s : NoText());
 }
 
 void CButtonDef::SetSound(const std::string& s) {
     // The name is checked first: it costs less than asking the file system.
-    if (EqualsNoCase(ExtensionView(s), "wav") && FileExists(model_->platform.fs, s))
-        sound_ = s;
-    else
-        sound_.clear();
+    const bool valid = EqualsNoCase(ExtensionView(s), "wav") && FileExists(model_->platform.fs, s);
+    SetRarely(&RarelySet::sound, valid ? s : NoText());
 }
 
 void CButtonDef::SetIconFile(const std::string& s) {
@@ -538,8 +548,11 @@ std::string CButtonDef::WriteRecord(int slot) const {
         line((IsUrl() ? "ITEM_URL " : "ITEM ") + target);
 
     const std::pair<const char*, const std::string*> fields[] = {
-        {"NAME ", &name_},           {"TEXT ", &text_},   {"PARAMETERS ", &parameters_},
-        {"DIRECTORY ", &directory_}, {"SOUND ", &sound_},
+        {"NAME ", &name_},
+        {"TEXT ", &text_},
+        {"PARAMETERS ", &parameters_},
+        {"DIRECTORY ", &Directory()},
+        {"SOUND ", &Sound()},
     };
     for (const auto& [key, value] : fields)
         if (!value->empty())

@@ -83,9 +83,9 @@ class CButtonDef {
     IconRole IconRoleOf() const { return icon_.role; }
     int IconIndex() const { return iconIndex_; }
     const std::string& IconFile() const { return iconFile_; }
-    const std::string& Sound() const { return sound_; }
+    const std::string& Sound() const { return rarely_ ? rarely_->sound : NoText(); }
     const std::string& Parameters() const { return parameters_; }
-    const std::string& Directory() const { return directory_; }
+    const std::string& Directory() const { return rarely_ ? rarely_->directory : NoText(); }
     const std::string& Kind() const { return KindName(kind_); }
     ButtonKind KindValue() const { return kind_; }
     const std::string& Target() const { return target_; }
@@ -139,17 +139,28 @@ class CButtonDef {
     // out again: the icon keeps naming the file it was taken from.
     void KeepIconFile(IconFileFrom changing);
 
+    // The sound and working folder, which most buttons leave empty: kept
+    // apart, an empty pair costs a pointer instead of two strings (a full
+    // configuration has thousands of buttons).
+    struct RarelySet {
+        std::string sound;
+        std::string directory;
+    };
+    static const std::string& NoText();
+    // Sets one of the pair, making it for a value and dropping it once both
+    // are empty.
+    void SetRarely(std::string RarelySet::*field, const std::string& value);
+
     CModel* model_;
     std::unique_ptr<CSchedule> schedule_;
     std::unique_ptr<CDownloadData> downloadData_;
     // The icon's file when it is neither the target nor the icon file.
     std::unique_ptr<std::string> ownIconFile_;
+    std::unique_ptr<RarelySet> rarely_;
     StoredIcon icon_;
     int iconIndex_ = 0;
     std::string iconFile_;
-    std::string sound_;
     std::string parameters_;
-    std::string directory_;
     std::string target_;
     std::string name_;
     std::string text_;

@@ -148,6 +148,17 @@ TEST_F(ButtonDef, SettersDropWhatDoesNotFit) {
     EXPECT_EQ(b.Sound(), "");
     b.SetSound(wav);
     EXPECT_EQ(b.Sound(), wav);
+    // Sound and folder are kept together: dropping one keeps the other.
+    const CButtonDef copy(b);
+    b.SetDirectory(dir.File("missing"));
+    EXPECT_EQ(b.Sound(), wav);
+    EXPECT_EQ(b.Directory(), "");
+    b.SetSound(mp3);
+    EXPECT_EQ(b.Sound(), "");
+    b.SetDirectory(dir.Path());
+    EXPECT_EQ(b.Directory(), dir.Path());
+    EXPECT_EQ(copy.Sound(), wav) << "a copy keeps its own";
+    EXPECT_EQ(copy.Directory(), dir.Path());
     b.SetOpenMode(9);
     EXPECT_EQ(b.OpenMode(), 1);
     b.SetOpenMode(3);
