@@ -24,43 +24,56 @@ int StartCategory(const CModel& model) {
     return 0;
 }
 
-// The targets of the button records, in the order the load makes the
-// buttons: each is looked up when its button is made, which another thread
-// can do ahead of it.
-std::vector<std::string_view> ButtonTargets(const CModel& model, const ConfigSource& file) {
-    std::vector<std::string_view> targets;
-    const int count = model.CategoryCount();
-    const int start = StartCategory(model);
+// Adds the targets of category `index`'s button records, in the order the
+// load makes the buttons: each is looked up when its button is made, which
+// another thread can do ahead of it.
+void AddButtonTargets(const CModel& model, const ConfigSource& file, int index,
+                      std::vector<std::string_view>& targets) {
+    const CCategory* category = model.Category(index);
+    const ConfigSource::CategoryLine* line =
+        category ? file.FindCategory(category->Name()) : nullptr;
+    if (!line)
+        return;
     ConfigSource::RecordEntry entry;
-    for (int n = 0; n < count; ++n) {
-        const CCategory* category = model.Category(n == 0 ? start : n <= start ? n - 1 : n);
-        if (!category)
+    for (size_t i = line->first; i < line->last; ++i) {
+        // Only a record header starts with a B (BUTTON, BUTTON_URL).
+        const std::string_view raw = file.Text().Line(i);
+        const size_t first = raw.find_first_not_of(" \t\v\f\r");
+        if (first == std::string_view::npos || (raw[first] | 0x20) != 'b' ||
+            !file.Record(i, entry) || entry.key != RecordKey::Button)
             continue;
-        const ConfigSource::CategoryLine* line = file.FindCategory(category->Name());
-        if (!line)
-            continue;
-        for (size_t i = line->first; i < line->last; ++i) {
-            // Only a record header starts with a B (BUTTON, BUTTON_URL).
-            const std::string_view raw = file.Text().Line(i);
-            const size_t first = raw.find_first_not_of(" \t\v\f\r");
-            if (first == std::string_view::npos || (raw[first] | 0x20) != 'b' ||
-                !file.Record(i, entry) || entry.key != RecordKey::Button)
-                continue;
-            LineWords words(entry.rest);
-            words.NextView(); // the slot
-            if (const std::string_view target = words.RestView(); !target.empty())
-                targets.push_back(target);
-        }
+        LineWords words(entry.rest);
+        words.NextView(); // the slot
+        if (const std::string_view target = words.RestView(); !target.empty())
+            targets.push_back(target);
     }
-    return targets;
 }
 
 // The button records, the start category first so that it shows early.
 void ReadAllButtons(CModel& model, const ConfigSource& file) {
     ViewHooks& view = model.View();
+    FileSystem& fs = model.platform.fs;
     const int count = model.CategoryCount();
     const int start = StartCategory(model);
 
+    std::vector<int> others;
+    for (int i = 0; i < count; ++i)
+        if (i != start)
+            others.push_back(i);
+
+    // The start category's targets are looked up ahead while its buttons are
+    // made, and those of the category read next. The rest wait until the
+    // start category is on screen: looked up earlier, they would take
+    // processor time from showing it. The next category's buttons then find
+    // their look-ups done, which puts the thread ahead of the load again.
+    std::vector<std::string_view> targets;
+    AddButtonTargets(model, file, start, targets);
+    if (!others.empty())
+        AddButtonTargets(model, file, others.front(), targets);
+    const size_t heldFrom = targets.size();
+    for (size_t n = 1; n < others.size(); ++n)
+        AddButtonTargets(model, file, others[n], targets);
+    const PrefetchScope prefetch(fs, std::move(targets), heldFrom);
     view.RefreshCaption();
     ReadCategoryButtons(model, file, start);
     model.SetCurrentCategoryIndex(start);
@@ -68,9 +81,8 @@ void ReadAllButtons(CModel& model, const ConfigSource& file) {
     view.RepaintNow();
     ++model.loadedCategories;
 
-    for (int i = 0; i < count; ++i) {
-        if (i == start)
-            continue;
+    fs.ReleasePrefetch();
+    for (const int i : others) {
         view.RefreshCaption();
         ReadCategoryButtons(model, file, i);
         ++model.loadedCategories;
@@ -125,10 +137,7 @@ void LoadConfiguration(CModel& model, bool withSettings) {
     view.ApplyWindowSettings();
     view.RefreshMenuBar();
 
-    {
-        const PrefetchScope prefetch(model.platform.fs, ButtonTargets(model, file));
-        ReadAllButtons(model, file);
-    }
+    ReadAllButtons(model, file);
 
     // The header check is repeated here, message included, as the sections
     // below belong to a valid file only.

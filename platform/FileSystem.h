@@ -80,9 +80,14 @@ class FileSystem {
     virtual void BeginLookupBatch() {}
     virtual void EndLookupBatch() {}
     // Paths a running batch is about to ask about, in the order it will: they
-    // may be looked up ahead on another thread. The views must stay valid
-    // until EndPrefetch (or the batch's end).
-    virtual void Prefetch(std::vector<std::string_view> paths) { (void)paths; }
+    // may be looked up ahead on another thread, which waits before the path
+    // at `heldFrom` until ReleasePrefetch. The views must stay valid until
+    // EndPrefetch (or the batch's end).
+    virtual void Prefetch(std::vector<std::string_view> paths, size_t heldFrom) {
+        (void)paths;
+        (void)heldFrom;
+    }
+    virtual void ReleasePrefetch() {}
     virtual void EndPrefetch() {}
 
     // Renames a file; refuses (false) when `to` exists and is another file.
@@ -105,8 +110,9 @@ class LookupBatch {
 // into is released.
 class PrefetchScope {
   public:
-    PrefetchScope(FileSystem& fs, std::vector<std::string_view> paths) : fs_(fs) {
-        fs_.Prefetch(std::move(paths));
+    PrefetchScope(FileSystem& fs, std::vector<std::string_view> paths, size_t heldFrom = SIZE_MAX)
+        : fs_(fs) {
+        fs_.Prefetch(std::move(paths), heldFrom);
     }
     ~PrefetchScope() { fs_.EndPrefetch(); }
     PrefetchScope(const PrefetchScope&) = delete;

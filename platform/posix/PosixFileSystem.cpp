@@ -148,7 +148,7 @@ void PosixFileSystem::EndLookupBatch() {
     }
 }
 
-void PosixFileSystem::Prefetch(std::vector<std::string_view> paths) {
+void PosixFileSystem::Prefetch(std::vector<std::string_view> paths, size_t heldFrom) {
     EndPrefetch();
     if (batchDepth_ == 0 || paths.empty() || paths.size() >= UINT32_MAX / 4)
         return;
@@ -158,7 +158,12 @@ void PosixFileSystem::Prefetch(std::vector<std::string_view> paths) {
     prefetchIndex_.assign(size, 0);
     prefetch_ = std::make_unique<PrefetchEntry[]>(paths.size());
     const size_t mask = size - 1;
-    for (const std::string_view path : paths) {
+    // Paths come once each; the hold counts the entries before it.
+    size_t hold = SIZE_MAX;
+    for (size_t n = 0; n < paths.size(); ++n) {
+        if (n == heldFrom)
+            hold = prefetchCount_;
+        const std::string_view path = paths[n];
         size_t i = static_cast<uint32_t>(PathHash(path)) & mask;
         bool known = false;
         for (; prefetchIndex_[i] != 0; i = (i + 1) & mask)
@@ -170,6 +175,7 @@ void PosixFileSystem::Prefetch(std::vector<std::string_view> paths) {
         prefetchIndex_[i] = static_cast<uint32_t>(++prefetchCount_);
     }
     prefetchStop_.store(false);
+    prefetchHold_.store(hold);
     try {
         prefetcher_ = std::thread([this] { RunPrefetch(); });
     } catch (const std::system_error&) {
@@ -180,9 +186,15 @@ void PosixFileSystem::Prefetch(std::vector<std::string_view> paths) {
     }
 }
 
+void PosixFileSystem::ReleasePrefetch() {
+    prefetchHold_.store(SIZE_MAX);
+    prefetchHold_.notify_all();
+}
+
 void PosixFileSystem::EndPrefetch() {
     if (prefetcher_.joinable()) {
         prefetchStop_.store(true);
+        ReleasePrefetch();
         prefetcher_.join();
     }
     prefetch_.reset();
@@ -197,6 +209,9 @@ void PosixFileSystem::RunPrefetch() {
     std::string_view folder;
     int folderFd = -1;
     for (size_t i = 0; i < prefetchCount_ && !prefetchStop_.load(std::memory_order_relaxed); ++i) {
+        for (size_t hold = prefetchHold_.load(); i >= hold && !prefetchStop_.load();
+             hold = prefetchHold_.load())
+            prefetchHold_.wait(hold);
         PrefetchEntry& entry = prefetch_[i];
         const std::string_view path = entry.path;
         // Paths the system would not take as they are are left to the batch,

@@ -43,7 +43,8 @@ class PosixFileSystem : public FileSystem {
     bool Rename(const std::string& from, const std::string& to) override;
     void BeginLookupBatch() override;
     void EndLookupBatch() override;
-    void Prefetch(std::vector<std::string_view> paths) override;
+    void Prefetch(std::vector<std::string_view> paths, size_t heldFrom) override;
+    void ReleasePrefetch() override;
     void EndPrefetch() override;
 
   private:
@@ -101,6 +102,8 @@ class PosixFileSystem : public FileSystem {
     // Built before the thread starts and only read afterwards.
     std::vector<uint32_t> prefetchIndex_;
     std::atomic<bool> prefetchStop_{false};
+    // The thread waits before the entry at this index until it is raised.
+    std::atomic<size_t> prefetchHold_{SIZE_MAX};
     std::thread prefetcher_;
 
     int batchDepth_ = 0;

@@ -260,9 +260,21 @@ TEST_F(PosixFileSystemTest, BatchAnswersAgreeWithUncachedOnes) {
             EXPECT_EQ(ask(paths[at]), plain[at]) << round << " " << at;
         }
     }
+    // Held half-way, the paths beyond the hold are answered all the same, and
+    // the thread goes on once released.
+    for (const bool release : {false, true}) {
+        const LookupBatch batch(fs_);
+        const PrefetchScope prefetch(fs_, ahead, paths.size() / 2);
+        // Time for the thread to come to the hold.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (release)
+            fs_.ReleasePrefetch();
+        for (size_t i = 0; i < paths.size(); ++i)
+            EXPECT_EQ(ask(paths[i]), plain[i]) << release << " " << i;
+    }
     // Outside a batch nothing is looked up ahead; a prefetch ended before its
-    // thread is done stops it.
-    fs_.Prefetch(ahead);
+    // thread is done, or while it is held, stops it.
+    fs_.Prefetch(ahead, SIZE_MAX);
     EXPECT_EQ(ask(paths[0]), plain[0]);
     {
         const LookupBatch batch(fs_);
